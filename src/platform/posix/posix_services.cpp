@@ -1,0 +1,106 @@
+// System services for console programs on POSIX systems: stdio, POSIX file calls and iconv.
+// Paths are used as the bytes they are; messages go to the error stream as UTF-8.
+#include "platform/console.hpp"
+#include "platform/posix/iconv_conversion.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cuepad::platform {
+namespace {
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The mode a new target gets: the old target's, or what the umask allows.
+mode_t targetMode(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+class PosixServices final : public SystemServices {
+public:
+    TextFileRead readTextUntilZero(const std::string& path, std::size_t limit) override {
+        TextFileRead result;
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        if (fd < 0) return result;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0) {
+                ::close(fd);
+                result.text.clear();
+                return result;
+            }
+            if (got == 0) break;
+            const auto size = static_cast<std::size_t>(got);
+            const void* zero = std::memchr(buffer, 0, size);
+            const std::size_t keep = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer) : size;
+            if (result.text.size() + keep > limit) {
+                result.overLimit = true;
+                result.text.append(buffer, limit - result.text.size());
+                break;
+            }
+            result.text.append(buffer, keep);
+            if (zero) break;
+        }
+        ::close(fd);
+        result.readable = true;
+        return result;
+    }
+
+    bool replaceFile(const std::string& path, std::string_view bytes) override {
+        if (path.empty()) return false;
+        // A read-only target stays as it is, as it would on Windows.
+        if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
+        std::string temporary = path + ".cuepad-XXXXXX";
+        const int fd = ::mkstemp(temporary.data());
+        if (fd < 0) return false;
+        const bool written = writeAll(fd, bytes) && ::fchmod(fd, targetMode(path)) == 0 && ::fsync(fd) == 0;
+        const bool closed = ::close(fd) == 0;
+        if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+        ::unlink(temporary.c_str());
+        return false;
+    }
+
+    void showMessage(std::string_view text) override {
+        writeStandardError(text);
+        writeStandardError("\n");
+    }
+
+    std::optional<std::string> utf8ToCodePage936(std::string_view utf8) override {
+        return iconvUtf8ToCodePage936(utf8);
+    }
+
+    std::string codePage936ToUtf8(std::string_view text) override { return iconvCodePage936ToUtf8(text); }
+
+    bool writeStandardOutput(std::string_view bytes) override { return writeAll(STDOUT_FILENO, bytes); }
+
+    void writeStandardError(std::string_view text) override {
+        writeAll(STDERR_FILENO, iconvCodePage936ToUtf8(text));
+    }
+};
+
+}  // namespace
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
+std::unique_ptr<SystemServices> makeConsoleServices() { return std::make_unique<PosixServices>(); }
+
+}  // namespace cuepad::platform

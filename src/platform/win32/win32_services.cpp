@@ -1,0 +1,130 @@
+// System services on Windows: files through the W API, message boxes, code page 936.
+#include "platform/win32/win32_services.hpp"
+
+#include "platform/win32/wide_text.hpp"
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstring>
+
+namespace cuepad::win32 {
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        if (!valid()) return true;
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool writeAll(HANDLE handle, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// A name beside the target that no other save of this process uses at the same time.
+std::wstring temporaryNameFor(const std::wstring& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + L".cuepad-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
+           L".tmp";
+}
+
+}  // namespace
+
+platform::TextFileRead Win32Services::readTextUntilZero(const std::string& path, std::size_t limit) {
+    platform::TextFileRead result;
+    if (path.empty()) return result;
+    FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) return result;
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+            result.text.clear();
+            return result;
+        }
+        if (got == 0) break;
+        const void* zero = std::memchr(buffer, 0, got);
+        const std::size_t keep = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer) : got;
+        if (result.text.size() + keep > limit) {
+            result.overLimit = true;
+            result.text.append(buffer, limit - result.text.size());
+            break;
+        }
+        result.text.append(buffer, keep);
+        if (zero) break;
+    }
+    result.readable = true;
+    return result;
+}
+
+bool Win32Services::replaceFile(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return false;
+    const std::wstring target = toWide(path);
+    const std::wstring temporary = temporaryNameFor(target);
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.valid()) return false;
+    const bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    const bool closed = file.close();
+    if (written && closed &&
+        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+void Win32Services::showMessage(std::string_view text) {
+    MessageBoxW(nullptr, toWide(text).c_str(), L"\u4FE1\u606F\uFF1A", MB_OK | MB_TASKMODAL);  // 信息：
+}
+
+std::optional<std::string> Win32Services::utf8ToCodePage936(std::string_view utf8) {
+    if (utf8.empty()) return std::string();
+    const int length = static_cast<int>(utf8.size());
+    const int needed = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, nullptr, 0);
+    if (needed <= 0) return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), needed);
+    return fromWideExact(wide);
+}
+
+std::string Win32Services::codePage936ToUtf8(std::string_view text) { return fromWide(toWide(text), CP_UTF8); }
+
+bool Win32Services::writeStandardOutput(std::string_view bytes) {
+    return writeAll(GetStdHandle(STD_OUTPUT_HANDLE), bytes);
+}
+
+void Win32Services::writeStandardError(std::string_view text) {
+    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const std::wstring wide = toWide(text);
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else {
+        writeAll(handle, text);
+    }
+}
+
+}  // namespace cuepad::win32
