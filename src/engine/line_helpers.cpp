@@ -1,13 +1,15 @@
 // Line helpers of the reader.
 #include "engine/line_helpers.hpp"
 
+#include "engine/text_scanner.hpp"
+
 namespace cuepad {
 
 std::string_view firstWordView(std::string_view& line) {
     line = trimStartView(line);
-    const Position space = findText(line, " ");
-    if (space == -1) return {};
-    return line.substr(0, static_cast<std::size_t>(space - 1));
+    const std::size_t space = detail::stepToByte(line, ' ', 0);
+    if (space == std::string_view::npos) return {};
+    return line.substr(0, space);
 }
 
 std::string firstWord(std::string& line) {

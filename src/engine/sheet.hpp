@@ -52,11 +52,17 @@ public:
     // splitParts, parseHeader, splitTrackBlocks, parseTracks, in this order. Run it once on a
     // new object: the header's comments and the block list are appended to, not cleared.
     void loadText(std::string_view text);
+    // The same, taking over the caller's text: the track part keeps its buffer instead of
+    // being copied, which halves the memory a very large sheet needs.
+    void loadText(std::string&& text);
+    void loadText(const char* text) { loadText(std::string_view(text)); }
 
     void copyHeader(SheetHeader& target) const { target = header; }
     void copyTracks(TrackList& target) const { target = tracks; }
 
     void splitParts(std::string_view text);
+    void splitParts(std::string&& text);
+    void splitParts(const char* text) { splitParts(std::string_view(text)); }
     void parseHeader(std::string_view text);
     void splitTrackBlocks(std::string_view text);
     void parseTracks();

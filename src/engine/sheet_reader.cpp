@@ -4,6 +4,7 @@
 #include "engine/contract.hpp"
 #include "engine/line_helpers.hpp"
 #include "engine/sheet.hpp"
+#include "engine/text_scanner.hpp"
 
 namespace cuepad {
 namespace {
@@ -12,52 +13,31 @@ constexpr std::string_view kCompatibleMark = "TRACK 01 AUDIO";
 constexpr std::string_view kQuote = "\"";
 constexpr std::string_view kIndent = "\r\n    ";
 
-void appendLine(std::string& field, std::string_view line) {
-    field.append(kIndent);
-    field.append(line);
-}
-
-// A multi-line field loses the break and indent in front of its first line and any blanks at
-// its ends; joins between lines stay.
-void cleanMultiLine(std::string& field) {
-    field = std::string(trimBothView(stripLineBreaksView(field)));
-}
-
-// Finds, for increasing positions, the start of the line that holds them. The cursor only moves
-// forward, so resolving every TRACK candidate of a text costs one pass over it.
-class LineStartCursor {
+// Collects the lines of one multi-line field of a track: each line behind a CR LF and four
+// spaces. The buffer is reused from track to track, so a field is allocated once, at its size.
+class MultiLineField {
 public:
-    explicit LineStartCursor(std::string_view text) : text_(text) {}
+    void add(std::string_view line) {
+        lines_.append(kIndent);
+        lines_.append(line);
+    }
 
-    // Zero-based start of the line holding `at`; `breakBefore` gets the zero-based offset of
-    // the line break that ends just before that line, or npos when there is none.
-    std::size_t lineStartOf(std::size_t at, std::size_t& breakBefore) {
-        for (;;) {
-            if (nextBreak_ == kUnknown) {
-                const Position found = findText(text_, kLineBreak, static_cast<Position>(searchFrom_ + 1));
-                nextBreak_ = (found == -1) ? std::string_view::npos : static_cast<std::size_t>(found - 1);
-            }
-            // A break counts when it lies wholly before `at`.
-            if (nextBreak_ == std::string_view::npos || nextBreak_ + 2 > at) break;
-            lastBreak_ = nextBreak_;
-            searchFrom_ = nextBreak_ + 2;
-            nextBreak_ = kUnknown;
-        }
-        breakBefore = lastBreak_;
-        return lastBreak_ == std::string_view::npos ? 0 : lastBreak_ + 2;
+    // The field loses the break and indent in front of its first line and any blanks at its
+    // ends; joins between lines stay.
+    void moveTo(std::string& field) {
+        field.assign(trimBothView(stripLineBreaksView(lines_)));
+        lines_.clear();
     }
 
 private:
-    static constexpr std::size_t kUnknown = std::string_view::npos - 1;
-    std::string_view text_;
-    std::size_t searchFrom_ = 0;
-    std::size_t nextBreak_ = kUnknown;
-    std::size_t lastBreak_ = std::string_view::npos;
+    std::string lines_;
 };
 
 }  // namespace
 
-bool CueSheet::isCompatible(std::string_view text) { return findText(text, kCompatibleMark) != -1; }
+// A plain substring test, byte for byte: unlike the reader's searches it does not care whether
+// the mark starts on a character boundary.
+bool CueSheet::isCompatible(std::string_view text) { return text.find(kCompatibleMark) != std::string_view::npos; }
 
 void CueSheet::loadText(std::string_view text) {
     CUEPAD_EXPECTS(text.size() <= kMaxTextBytes);
@@ -67,15 +47,47 @@ void CueSheet::loadText(std::string_view text) {
     parseTracks();
 }
 
-void CueSheet::splitParts(std::string_view text) {
+void CueSheet::loadText(std::string&& text) {
+    CUEPAD_EXPECTS(text.size() <= kMaxTextBytes);
+    splitParts(std::move(text));
+    parseHeader(headerText);
+    splitTrackBlocks(trackText);
+    parseTracks();
+}
+
+namespace {
+
+// Where splitParts cuts: the header part is the text before the line break that ends before the
+// line holding the first "TRACK 01 AUDIO", the track part everything after that break.
+struct PartBounds {
+    Position headerLength;
+    Position trackStart;  // 1-based
+};
+
+PartBounds findParts(std::string_view text) {
     const Position a = findText(text, kCompatibleMark);
     const Position b = findTextBackward(text, kLineBreak, a);
-    headerText = textLeft(text, b - 1);
-    trackText = textRight(text, textLength(text) - (b + 1));
+    return {b - 1, b + 2};
+}
+
+}  // namespace
+
+void CueSheet::splitParts(std::string_view text) {
+    const PartBounds bounds = findParts(text);
+    headerText = textLeft(text, bounds.headerLength);
+    trackText = textRight(text, textLength(text) - (bounds.trackStart - 1));
+}
+
+void CueSheet::splitParts(std::string&& text) {
+    const PartBounds bounds = findParts(text);
+    headerText = textLeft(text, bounds.headerLength);
+    text.erase(0, static_cast<std::size_t>(bounds.trackStart - 1));
+    trackText = std::move(text);
 }
 
 void CueSheet::parseHeader(std::string_view text) {
-    for (std::string_view line : splitTextViews(text, kLineBreak)) {
+    detail::PieceSplitter lines(text, kLineBreak);
+    for (std::string_view line; lines.next(line);) {
         const std::string_view word = firstWordView(line);
         if (word == "CATALOG") {
             header.catalog = trimBoth(replaceText(line, "CATALOG", "", Case::Ignore));
@@ -98,38 +110,40 @@ void CueSheet::parseHeader(std::string_view text) {
 }
 
 void CueSheet::splitTrackBlocks(std::string_view text) {
-    // A block runs from a TRACK keyword to the last byte before the line break that precedes
-    // the next line whose first word is TRACK. "TRACK " inside another line (a title, say)
-    // does not end a block.
-    Position p = findText(text, "TRACK");
-    LineStartCursor lines(text);
-    Position searchFrom = p + 1;
-    while (p != -1) {
-        const Position q = findText(text, "TRACK ", searchFrom);
-        if (q == -1) {
-            trackBlocks.push_back(textSpan(text, p, textLength(text)));
-            return;
+    // The first block starts at the first "TRACK" of the text. Every later block starts at an
+    // occurrence of "TRACK " on a line whose first word is TRACK, and the block before it ends
+    // at the line break in front of that line. "TRACK " inside another line (a title, say) ends
+    // no block. Walking the lines once finds all of them.
+    const Position first = findText(text, "TRACK");
+    if (first == -1) return;
+    auto blockStart = static_cast<std::size_t>(first - 1);
+    detail::PieceSplitter lines(text, kLineBreak);
+    for (std::string_view line; lines.next(line);) {
+        const std::string_view trimmed = trimStartView(line);
+        if (!trimmed.starts_with("TRACK ")) continue;
+        const auto lineStart = static_cast<std::size_t>(line.data() - text.data());
+        const auto trimmedStart = static_cast<std::size_t>(trimmed.data() - text.data());
+        // A block ends at the break before the line (or, on the first line, right away).
+        const std::size_t blockEnd = lineStart >= 2 ? lineStart - 2 : 0;
+        for (Position q = 1; (q = findText(trimmed, "TRACK ", q)) != -1; ++q) {
+            const std::size_t at = trimmedStart + static_cast<std::size_t>(q - 1);
+            if (at <= blockStart) continue;
+            trackBlocks.emplace_back(text.substr(blockStart, blockEnd > blockStart ? blockEnd - blockStart : 0));
+            blockStart = at;
         }
-        std::size_t breakBefore = 0;
-        const std::size_t lineStart = lines.lineStartOf(static_cast<std::size_t>(q - 1), breakBefore);
-        // The line's first word is TRACK exactly when the trimmed line begins with "TRACK ";
-        // the occurrence at q lies in the line, so trimming cannot run past the line's end.
-        if (!trimStartView(text.substr(lineStart)).starts_with("TRACK ")) {
-            searchFrom = q + 1;
-            continue;
-        }
-        const Position c = (breakBefore == std::string_view::npos) ? -1 : static_cast<Position>(breakBefore + 1);
-        trackBlocks.push_back(textSpan(text, p, c - 1));
-        p = q;
-        searchFrom = p + 1;
     }
+    trackBlocks.emplace_back(text.substr(blockStart));
 }
 
 void CueSheet::parseTracks() {
     tracks.assign(trackBlocks.size(), TrackEntry{});
+    MultiLineField otherLines;
+    MultiLineField remLines;
+    MultiLineField indexLines;
     for (std::size_t i = 0; i < trackBlocks.size(); ++i) {
         TrackEntry& entry = tracks[i];
-        for (std::string_view line : splitTextViews(trackBlocks[i], kLineBreak)) {
+        detail::PieceSplitter lines(trackBlocks[i], kLineBreak);
+        for (std::string_view line; lines.next(line);) {
             const std::string_view word = firstWordView(line);
             if (word == "TRACK") {
                 entry.trackLine = line;
@@ -138,19 +152,19 @@ void CueSheet::parseTracks() {
             } else if (word == "PERFORMER") {
                 entry.performer = textBetweenView(line, kQuote, kQuote);
             } else if (word == "REM") {
-                appendLine(entry.remLines, line);
+                remLines.add(line);
             } else if (word == "INDEX" || word == "FILE") {
                 // A FILE line keeps its place among the INDEX lines: in one-file-per-track
                 // sheets it stands between them, and moving it would point index times into
                 // the wrong audio file.
-                appendLine(entry.indexLines, line);
+                indexLines.add(line);
             } else {
-                appendLine(entry.otherLines, line);
+                otherLines.add(line);
             }
         }
-        cleanMultiLine(entry.otherLines);
-        cleanMultiLine(entry.remLines);
-        cleanMultiLine(entry.indexLines);
+        otherLines.moveTo(entry.otherLines);
+        remLines.moveTo(entry.remLines);
+        indexLines.moveTo(entry.indexLines);
     }
 }
 

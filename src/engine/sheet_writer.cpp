@@ -4,6 +4,9 @@
 
 #include "engine/line_helpers.hpp"
 #include "engine/sheet.hpp"
+#include "engine/text_scanner.hpp"
+
+#include <cstring>
 
 namespace cuepad {
 namespace {
@@ -45,6 +48,17 @@ void appendTrack(std::string& out, TrackEntry& track, int number) {
     appendLine(out, "    ", track.indexLines);
 }
 
+// Room for the whole text, so that it is built in one buffer without regrowing.
+std::size_t outputBound(const SheetHeader& header, const TrackList& tracks) {
+    std::size_t size = 128 + header.catalog.size() + header.comments.size() + header.performer.size() +
+                       header.title.size() + header.file.size() + header.date.size() + header.genre.size();
+    for (const TrackEntry& track : tracks) {
+        size += 80 + track.trackLine.size() + track.title.size() + track.performer.size() + track.otherLines.size() +
+                track.remLines.size() + track.indexLines.size();
+    }
+    return size;
+}
+
 }  // namespace
 
 std::string twoDigitNumber(int n) {
@@ -53,35 +67,42 @@ std::string twoDigitNumber(int n) {
 }
 
 std::string collapseBlankLines(std::string_view text) {
+    std::string result(text);
+    collapseBlankLinesInPlace(result);
+    return result;
+}
+
+void collapseBlankLinesInPlace(std::string& text) {
     // Replacing every CR LF CR LF by CR LF until none is left reduces each run of consecutive
     // line breaks to one; a single pass gives the same text. Only breaks that start on a
     // character boundary count, as for the searches of the text primitives.
-    std::string result;
-    result.reserve(text.size());
-    std::size_t copied = 0;
-    std::size_t from = 0;
-    for (;;) {
-        const Position hit = findText(text, kLineBreak, static_cast<Position>(from + 1));
-        if (hit == -1) break;
-        const std::size_t at = static_cast<std::size_t>(hit - 1);
+    const std::string_view view = text;
+    detail::ForwardScanner breaks(view, kLineBreak, Case::Sensitive);
+    std::size_t kept = 0;  // bytes of the result, compacted to the front of the buffer
+    std::size_t read = 0;
+    for (std::size_t at; (at = breaks.next(read)) != std::string_view::npos;) {
         std::size_t runEnd = at + 2;
-        while (text.substr(runEnd, 2) == kLineBreak) runEnd += 2;
-        result.append(text.substr(copied, at + 2 - copied));
-        copied = runEnd;
-        from = runEnd;
-        if (from >= text.size()) break;
+        while (view.substr(runEnd, 2) == kLineBreak) runEnd += 2;
+        if (kept != read) std::memmove(text.data() + kept, text.data() + read, at + 2 - read);
+        kept += at + 2 - read;
+        read = runEnd;
     }
-    result.append(text.substr(copied));
-    return result;
+    if (kept != read) std::memmove(text.data() + kept, text.data() + read, text.size() - read);
+    text.resize(kept + (text.size() - read));
 }
 
 std::string CueSheet::generateText(const SheetHeader& albumHeader, TrackList& trackList) {
     std::string text;
-    text.reserve(256 + albumHeader.comments.size() + trackList.size() * 160);
+    text.reserve(outputBound(albumHeader, trackList));
     appendHeader(text, albumHeader);
     int number = 0;
     for (TrackEntry& track : trackList) appendTrack(text, track, ++number);
-    return stripLineBreaks(collapseBlankLines(text));
+    collapseBlankLinesInPlace(text);
+    const std::string_view kept = stripLineBreaksView(text);
+    const auto start = static_cast<std::size_t>(kept.data() - text.data());
+    text.resize(start + kept.size());
+    text.erase(0, start);
+    return text;
 }
 
 }  // namespace cuepad

@@ -11,5 +11,6 @@ std::string twoDigitNumber(int n);
 
 // Reduces every run of consecutive CR LF pairs to one.
 std::string collapseBlankLines(std::string_view text);
+void collapseBlankLinesInPlace(std::string& text);
 
 }  // namespace cuepad

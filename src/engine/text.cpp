@@ -4,85 +4,17 @@
 #include "engine/text.hpp"
 
 #include "engine/contract.hpp"
+#include "engine/text_scanner.hpp"
 
 #include <cstring>
 
 namespace cuepad {
 namespace {
 
-constexpr bool isHigh(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+using detail::ForwardScanner;
+using detail::isHigh;
+using detail::matchesAt;
 
-constexpr char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-bool matchesAt(std::string_view text, std::size_t at, std::string_view what, Case mode) {
-    if (text.size() - at < what.size()) return false;
-    if (mode == Case::Sensitive) return std::memcmp(text.data() + at, what.data(), what.size()) == 0;
-    for (std::size_t i = 0; i < what.size(); ++i) {
-        if (foldCase(text[at + i]) != foldCase(what[i])) return false;
-    }
-    return true;
-}
-
-// Walks forward through the occurrences of `what` that start on a character boundary.
-// `known` is always a boundary at or before the next candidate, so every byte is looked at
-// backward at most once: the whole walk is linear.
-class ForwardScanner {
-public:
-    ForwardScanner(std::string_view text, std::string_view what, Case mode)
-        : text_(text), what_(what), mode_(mode) {}
-
-    // Zero-based offset of the first occurrence at or after `from`, or npos.
-    std::size_t next(std::size_t from) {
-        if (what_.empty() || from >= text_.size()) return std::string_view::npos;
-        if (from > known_) {
-            if (!isBoundary(from)) ++from;  // `from` sat on a trail byte
-            known_ = from;
-        }
-        while (from < text_.size()) {
-            const std::size_t candidate = nextCandidate(from);
-            if (candidate == std::string_view::npos) return candidate;
-            if (!isBoundary(candidate)) {
-                known_ = candidate + 1;
-                from = candidate + 1;
-                continue;
-            }
-            known_ = candidate;
-            if (matchesAt(text_, candidate, what_, mode_)) return candidate;
-            from = candidate + 1;
-        }
-        return std::string_view::npos;
-    }
-
-private:
-    std::size_t nextCandidate(std::size_t from) const {
-        const std::size_t last = text_.size() - std::min(text_.size(), what_.size() - 1);
-        if (from >= last) return std::string_view::npos;
-        if (mode_ == Case::Sensitive) {
-            const void* hit = std::memchr(text_.data() + from, what_[0], last - from);
-            if (hit == nullptr) return std::string_view::npos;
-            return static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
-        }
-        const char first = foldCase(what_[0]);
-        for (std::size_t i = from; i < last; ++i) {
-            if (foldCase(text_[i]) == first) return i;
-        }
-        return std::string_view::npos;
-    }
-
-    // Whether `at` (>= known_) starts a character, looking back no further than known_.
-    bool isBoundary(std::size_t at) const {
-        std::size_t j = at;
-        while (j > known_ && isHigh(text_[j - 1])) --j;
-        const std::size_t runStart = (j > known_) ? j : known_;
-        // From runStart (a boundary) to `at` every byte is high, so they pair up as lead + trail.
-        return ((at - runStart) % 2) == 0;
-    }
-
-    std::string_view text_;
-    std::string_view what_;
-    Case mode_;
-    std::size_t known_ = 0;
-};
 
 std::size_t toOffset(Position p) { return static_cast<std::size_t>(p - 1); }
 Position toPosition(std::size_t offset) { return static_cast<Position>(offset + 1); }
@@ -103,6 +35,10 @@ Position findText(std::string_view text, std::string_view what, Position start, 
     const std::size_t from = toOffset(start < 1 ? 1 : start);
     if (from >= text.size()) return -1;
     if (what.empty()) return 1;
+    if (what.size() == 1 && mode == Case::Sensitive) {
+        const std::size_t hit = detail::stepToByte(text, what[0], detail::characterStartFrom(text, from));
+        return hit == std::string_view::npos ? -1 : toPosition(hit);
+    }
     ForwardScanner scanner(text, what, mode);
     const std::size_t hit = scanner.next(from);
     return hit == std::string_view::npos ? -1 : toPosition(hit);
@@ -175,19 +111,8 @@ std::string trimBoth(std::string_view text) { return std::string(trimBothView(te
 std::vector<std::string_view> splitTextViews(std::string_view text, std::string_view delimiter) {
     CUEPAD_EXPECTS(text.size() <= kMaxTextBytes);
     std::vector<std::string_view> pieces;
-    if (text.empty()) return pieces;
-    if (delimiter.empty()) {
-        pieces.push_back(text);
-        return pieces;
-    }
-    ForwardScanner scanner(text, delimiter, Case::Sensitive);
-    std::size_t pieceStart = 0;
-    for (std::size_t hit = scanner.next(0); hit != std::string_view::npos;
-         hit = scanner.next(pieceStart)) {
-        pieces.push_back(text.substr(pieceStart, hit - pieceStart));
-        pieceStart = hit + delimiter.size();
-    }
-    if (pieceStart < text.size()) pieces.push_back(text.substr(pieceStart));
+    detail::PieceSplitter splitter(text, delimiter);
+    for (std::string_view piece; splitter.next(piece);) pieces.push_back(piece);
     return pieces;
 }
 

@@ -70,7 +70,7 @@ public:
 
     // Reads the sheet and parses it; nothing when it was refused (already reported).
     std::optional<CueSheet> load(const std::string& file) {
-        const platform::TextFileRead read = system_.readTextUntilZero(file, kSheetLimit);
+        platform::TextFileRead read = system_.readTextUntilZero(file, kSheetLimit);
         if (!read.readable) {
             fail(file, "cannot read the file");
             return std::nullopt;
@@ -80,7 +80,7 @@ public:
             return std::nullopt;
         }
         CueSheet sheet;
-        sheet.loadText(read.text);
+        sheet.loadText(std::move(read.text));
         return sheet;
     }
 
@@ -101,7 +101,11 @@ public:
         if (!command.options.empty()) return usage();
         auto sheet = load(command.file);
         if (!sheet) return kFailure;
-        return output(CueSheet::generateText(sheet->header, sheet->tracks));
+        // Keep the records and let the sheet's texts go before the output is built.
+        SheetHeader header = std::move(sheet->header);
+        TrackList tracks = std::move(sheet->tracks);
+        sheet.reset();
+        return output(CueSheet::generateText(header, tracks));
     }
 
     int output(std::string_view bytes) {
