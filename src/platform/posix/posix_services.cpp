@@ -44,9 +44,10 @@ public:
         const int fd = ::open(path.c_str(), O_RDONLY);
         if (fd < 0) return result;
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-            // One buffer of the right size: no regrowing copies on large sheets.
-            result.text.reserve(std::min(limit, static_cast<std::size_t>(info.st_size)));
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= limit) {
+            // One buffer of the right size: no regrowing copies on large sheets. A larger file
+            // (an audio image dropped by mistake) is read chunk by chunk up to its first zero.
+            result.text.reserve(static_cast<std::size_t>(info.st_size));
         }
         char buffer[65536];
         for (;;) {

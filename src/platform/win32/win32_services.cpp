@@ -56,6 +56,10 @@ platform::TextFileRead Win32Services::readTextUntilZero(const std::string& path,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) return result;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size) && static_cast<unsigned long long>(size.QuadPart) <= limit) {
+        result.text.reserve(static_cast<std::size_t>(size.QuadPart));  // no regrowing on large sheets
+    }
     char buffer[65536];
     for (;;) {
         DWORD got = 0;
