@@ -10,8 +10,9 @@ namespace {
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-bool hasHighByte(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+// A lead byte of a UTF-8 sequence of three or four bytes: every CJK character is one.
+bool hasLongSequenceLead(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ bool isStrictUtf8(std::string_view text) {
 
 std::string toCodePage936(platform::SystemServices& system, std::string text) {
     const bool marked = std::string_view(text).starts_with(kUtf8ByteOrderMark);
-    if (!marked && !(hasHighByte(text) && isStrictUtf8(text))) return text;
+    if (!marked && !(hasLongSequenceLead(text) && isStrictUtf8(text))) return text;
     if (marked) text.erase(0, kUtf8ByteOrderMark.size());
     if (auto converted = system.utf8ToCodePage936(text)) return std::move(*converted);
     return text;

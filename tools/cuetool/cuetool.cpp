@@ -1,6 +1,6 @@
 // The commands of cuetool. Each reads a sheet exactly as the editor opens it (bytes up to the
-// first zero byte, UTF-8 turned into code page 936, the chosen character conversion) and
-// reports a refusal with the editor's own message on standard error.
+// first zero byte, UTF-8 turned into code page 936, the chosen character conversion); a sheet
+// the editor would refuse is reported with the editor's own message on standard error.
 #include "cuetool.hpp"
 
 #include "engine/line_helpers.hpp"
@@ -46,7 +46,7 @@ struct Command {
     std::string name;
     std::string file;
     std::vector<std::string> options;
-    std::string outputFile;  // -o OUT
+    std::optional<std::string> outputFile;  // -o OUT
 };
 
 std::optional<Command> parseCommand(const std::vector<std::string>& arguments) {
@@ -55,7 +55,7 @@ std::optional<Command> parseCommand(const std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-o") {
-            if (i + 1 >= arguments.size() || !command.outputFile.empty()) return std::nullopt;
+            if (i + 1 >= arguments.size() || command.outputFile || arguments[i + 1].empty()) return std::nullopt;
             command.outputFile = arguments[++i];
         } else if (argument.starts_with("-")) {
             command.options.push_back(argument);
@@ -125,7 +125,7 @@ public:
             if (option != "--utf8") return usage();
             utf8 = true;
         }
-        if (!command.outputFile.empty()) return usage();
+        if (command.outputFile) return usage();
         const auto sheet = load(command.file);
         if (!sheet) return kFailure;
         TextDecoder decode;
@@ -134,7 +134,7 @@ public:
     }
 
     int rewrite(const Command& command) {
-        if (!command.options.empty() || !command.outputFile.empty()) return usage();
+        if (!command.options.empty() || command.outputFile) return usage();
         auto sheet = load(command.file);
         if (!sheet) return kFailure;
         // Keep the records and let the sheet's texts go before the output is built.
@@ -148,7 +148,7 @@ public:
     // the header fields, the comments list holds the comment lines one per item.
     int save(const Command& command) {
         const auto mode = openModeFrom(command.options);
-        if (!mode || !command.outputFile.empty()) return usage();
+        if (!mode || command.outputFile) return usage();
         auto sheet = load(command.file, *mode);
         if (!sheet) return kFailure;
         const SheetHeader& header = sheet->header;
@@ -164,9 +164,9 @@ public:
         if (!mode || *mode == OpenMode::AsRead) return usage();
         const std::optional<std::string> text = readCompatible(command.file, *mode);
         if (!text) return kFailure;
-        if (command.outputFile.empty()) return output(*text);
-        if (system_.replaceFile(command.outputFile, *text)) return kSuccess;
-        return fail(command.outputFile, "cannot write the file; it is left as it was");
+        if (!command.outputFile) return output(*text);
+        if (system_.replaceFile(*command.outputFile, *text)) return kSuccess;
+        return fail(*command.outputFile, "cannot write the file; it is left as it was");
     }
 
     int output(std::string_view bytes) {

@@ -1,6 +1,7 @@
 // The in-memory system services.
 #include "platform/headless/headless_system.hpp"
 
+#include "engine/text.hpp"
 #include "platform/posix/iconv_conversion.hpp"
 
 #include <algorithm>
@@ -10,9 +11,14 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".cuepad-tmp-";
 
+// The folder of a path: what precedes its last backslash (found character by character, so the
+// second byte of a two-byte character is never taken for one) or its last slash.
 std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    const Position backslash = findTextBackward(path, "\\");
+    const std::size_t slash = path.find_last_of('/');
+    std::size_t end = backslash == -1 ? std::string::npos : static_cast<std::size_t>(backslash - 1);
+    if (slash != std::string::npos && (end == std::string::npos || slash > end)) end = slash;
+    return end == std::string::npos ? std::string() : path.substr(0, end);
 }
 
 }  // namespace
