@@ -58,6 +58,7 @@ public:
     void showMessage(std::string_view) override { ++messages; }
     std::optional<std::string> utf8ToCodePage936(std::string_view utf8) override { return real_->utf8ToCodePage936(utf8); }
     std::string codePage936ToUtf8(std::string_view text) override { return real_->codePage936ToUtf8(text); }
+    std::string runDirectory() override { return real_->runDirectory(); }
     bool writeStandardOutput(std::string_view bytes) override { return real_->writeStandardOutput(bytes); }
     void writeStandardError(std::string_view text) override { real_->writeStandardError(text); }
 

@@ -38,6 +38,9 @@ public:
     virtual std::optional<std::string> utf8ToCodePage936(std::string_view utf8) = 0;
     virtual std::string codePage936ToUtf8(std::string_view text) = 0;
 
+    // The folder that holds the program's executable, without a trailing separator.
+    virtual std::string runDirectory() = 0;
+
     // Binary standard streams: bytes go out exactly as given (no line-end translation).
     virtual bool writeStandardOutput(std::string_view bytes) = 0;
     virtual void writeStandardError(std::string_view bytes) = 0;

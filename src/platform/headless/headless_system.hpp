@@ -25,6 +25,8 @@ public:
     std::set<std::string> readOnlyFiles;       // cannot be replaced
     std::set<std::string> readOnlyFolders;     // no new file can be made in them
 
+    std::string executableFolder = "C:\\cuepad";
+
     // What the program showed and wrote.
     std::vector<std::string> messages;
     std::string standardOutput;
@@ -38,6 +40,7 @@ public:
     void showMessage(std::string_view text) override;
     std::optional<std::string> utf8ToCodePage936(std::string_view utf8) override;
     std::string codePage936ToUtf8(std::string_view text) override;
+    std::string runDirectory() override { return executableFolder; }
     bool writeStandardOutput(std::string_view bytes) override;
     void writeStandardError(std::string_view text) override;
 

@@ -99,6 +99,15 @@ public:
 
     std::string codePage936ToUtf8(std::string_view text) override { return iconvCodePage936ToUtf8(text); }
 
+    std::string runDirectory() override {
+        std::string path(4096, '\0');
+        const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (length <= 0) return ".";
+        path.resize(static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+    }
+
     bool writeStandardOutput(std::string_view bytes) override { return writeAll(STDOUT_FILENO, bytes); }
 
     void writeStandardError(std::string_view text) override {

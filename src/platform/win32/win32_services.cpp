@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -103,6 +104,10 @@ void Win32Services::showMessage(std::string_view text) {
     MessageBoxW(nullptr, toWide(text).c_str(), L"\u4FE1\u606F\uFF1A", MB_OK | MB_TASKMODAL);  // 信息：
 }
 
+// Windows maps the private use area to code page 936's user-defined codes, other systems do not;
+// such characters count as having no counterpart, so every build reads a sheet the same way.
+static bool isPrivateUse(wchar_t c) { return c >= 0xE000 && c <= 0xF8FF; }
+
 std::optional<std::string> Win32Services::utf8ToCodePage936(std::string_view utf8) {
     if (utf8.empty()) return std::string();
     const int length = static_cast<int>(utf8.size());
@@ -110,10 +115,30 @@ std::optional<std::string> Win32Services::utf8ToCodePage936(std::string_view utf
     if (needed <= 0) return std::nullopt;
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), needed);
+    if (std::any_of(wide.begin(), wide.end(), isPrivateUse)) return std::nullopt;
     return fromWideExact(wide);
 }
 
-std::string Win32Services::codePage936ToUtf8(std::string_view text) { return fromWide(toWide(text), CP_UTF8); }
+std::string Win32Services::codePage936ToUtf8(std::string_view text) {
+    std::wstring wide = toWide(text);
+    std::replace_if(wide.begin(), wide.end(), isPrivateUse, L'\xFFFD');
+    return fromWide(wide, CP_UTF8);
+}
+
+std::string Win32Services::runDirectory() {
+    std::wstring path(512, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return ".";
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);  // long paths: no fixed MAX_PATH buffer
+    }
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return fromWide(separator == std::wstring::npos ? std::wstring_view(L".") : std::wstring_view(path).substr(0, separator));
+}
 
 bool Win32Services::writeStandardOutput(std::string_view bytes) {
     return writeAll(GetStdHandle(STD_OUTPUT_HANDLE), bytes);

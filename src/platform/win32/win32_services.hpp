@@ -12,6 +12,7 @@ public:
     void showMessage(std::string_view text) override;
     std::optional<std::string> utf8ToCodePage936(std::string_view utf8) override;
     std::string codePage936ToUtf8(std::string_view text) override;
+    std::string runDirectory() override;
     bool writeStandardOutput(std::string_view bytes) override;
     void writeStandardError(std::string_view text) override;
 };

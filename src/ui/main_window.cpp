@@ -1,0 +1,69 @@
+// The main window's start-up, shut-down, colour scheme choice and always-on-top option.
+#include "ui/main_window.hpp"
+
+#include "platform/system_services.hpp"
+#include "platform/toolkit.hpp"
+#include "ui/settings.hpp"
+#include "ui/strings.hpp"
+
+namespace cuepad::ui {
+
+MainWindow::MainWindow(platform::Toolkit& toolkit, platform::SystemServices& system)
+    : toolkit_(toolkit),
+      system_(system),
+      window_(toolkit.createWindow({std::string(strings::kWindowCaption), kClientWidth, kClientHeight})),
+      controls_(createMainWindowControls(*window_)),
+      settingsFile_(settingsPath(system.runDirectory())) {
+    for (std::size_t i = 0; i < controls_.swatches.size(); ++i) {
+        controls_.swatches[i]->onLeftPress = [this, i] { chooseScheme(kSwatchSchemes[i]); };
+    }
+    controls_.onTopLabel->onLeftPress = [this] { toggleOnTop(); };
+    controls_.onTopCheck->onClicked = [this] { applyOnTop(); };
+    controls_.commentsMenu->addItem(strings::kAddItem, {});
+    controls_.commentsMenu->addItem(strings::kEditItem, {});
+    controls_.commentsMenu->addItem(strings::kDeleteItem, {});
+    window_->onClosing = [this] { closing(); };
+    created();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::created() {
+    paintSwatches(controls_);
+    setFonts();
+    colours_.schemeIndex = loadSchemeSetting(system_, settingsFile_);
+    applyScheme(colours_, colours_.schemeIndex, *window_, controls_);
+}
+
+// The face first on all forty controls, then the size, in the window's font order.
+void MainWindow::setFonts() {
+    const MainWindowControls& c = controls_;
+    const std::array<int, 13> labelOrder{5, 8, 9, 7, 1, 3, 6, 4, 2, 13, 12, 10, 11};
+    std::vector<platform::Control*> controls;
+    for (int number : labelOrder) controls.push_back(c.fieldLabels[static_cast<std::size_t>(number - 1)]);
+    controls.insert(controls.end(),
+                    {c.aboutButton, c.applyAllLabel, c.onTopLabel, c.trackCaptions[0], c.trackCaptions[1],
+                     c.trackCaptions[2], c.onTopCheck, c.applyAllCheck, c.openButton, c.chooseImageButton,
+                     c.saveHereButton, c.saveAsButton, c.genreBox, c.dateBox, c.trackTitleBoxes[1],
+                     c.trackTitleBoxes[0], c.trackTitleBoxes[2], c.trackPerformerBoxes[1], c.trackPerformerBoxes[0],
+                     c.trackPerformerBoxes[2], c.albumTitleBox, c.pathBox, c.imageFileBox, c.albumPerformerBox,
+                     c.mediaCodeBox, c.trackList, c.commentsList});
+    for (platform::Control* control : controls) control->setFontFace(strings::kFontFace);
+    for (platform::Control* control : controls) control->setFontPoints(strings::kFontPoints);
+}
+
+void MainWindow::closing() { saveSchemeSetting(system_, settingsFile_, colours_.schemeIndex); }
+
+void MainWindow::chooseScheme(int scheme) {
+    colours_.schemeIndex = scheme;
+    applyScheme(colours_, colours_.schemeIndex, *window_, controls_);
+}
+
+void MainWindow::applyOnTop() { window_->setTopmost(controls_.onTopCheck->isChecked()); }
+
+void MainWindow::toggleOnTop() {
+    controls_.onTopCheck->setChecked(!controls_.onTopCheck->isChecked());
+    applyOnTop();
+}
+
+}  // namespace cuepad::ui
