@@ -1,0 +1,18 @@
+// cuepad.exe: wires the win32 backend to the main window and runs the message loop.
+#include "platform/win32/win32_services.hpp"
+#include "platform/win32/win32_toolkit.hpp"
+#include "platform/win32/wide_text.hpp"
+#include "ui/main_window.hpp"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    cuepad::win32::Win32Services system;
+    // Relative paths resolve against the program's own folder.
+    SetCurrentDirectoryW(cuepad::win32::toWide(system.runDirectory()).c_str());
+    const auto toolkit = cuepad::win32::makeWin32Toolkit(instance);
+    cuepad::ui::MainWindow mainWindow(*toolkit, system);
+    mainWindow.window().show();
+    toolkit->runMessageLoop();
+    return 0;
+}
