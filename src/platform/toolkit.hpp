@@ -115,6 +115,8 @@ public:
     virtual std::string itemText(int index) const = 0;
     virtual void setCurrentItem(int index) = 0;  // clamped; raises nothing
     virtual int currentItem() const = 0;         // -1 when nothing is selected
+    // Suspends drawing while the list is refilled, so a long refill does not flicker.
+    virtual void setRedraw(bool) {}
 
     std::function<void()> onSelectionChanged;  // by the user only
     std::function<void(Point)> onRightButtonDown;

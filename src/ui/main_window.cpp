@@ -8,12 +8,15 @@
 
 namespace cuepad::ui {
 
-MainWindow::MainWindow(platform::Toolkit& toolkit, platform::SystemServices& system)
-    : toolkit_(toolkit),
-      system_(system),
-      window_(toolkit.createWindow({std::string(strings::kWindowCaption), kClientWidth, kClientHeight})),
+MainWindow::MainWindow(const Services& services)
+    : services_(services),
+      window_(services.toolkit.createWindow({std::string(strings::kWindowCaption), kClientWidth, kClientHeight})),
       controls_(createMainWindowControls(*window_)),
-      settingsFile_(settingsPath(system.runDirectory())) {
+      settingsFile_(settingsPath(services.system.runDirectory())),
+      cues_(services_),
+      pager_(document_, controls_),
+      propagation_(document_, controls_, pager_),
+      opening_(services_, *window_, document_, controls_, pager_, cues_, [this] { sheetOpened(); }) {
     for (std::size_t i = 0; i < controls_.swatches.size(); ++i) {
         controls_.swatches[i]->onLeftPress = [this, i] { chooseScheme(kSwatchSchemes[i]); };
     }
@@ -31,7 +34,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::created() {
     paintSwatches(controls_);
     setFonts();
-    colours_.schemeIndex = loadSchemeSetting(system_, settingsFile_);
+    colours_.schemeIndex = loadSchemeSetting(services_.system, settingsFile_);
     applyScheme(colours_, colours_.schemeIndex, *window_, controls_);
 }
 
@@ -52,7 +55,14 @@ void MainWindow::setFonts() {
     for (platform::Control* control : controls) control->setFontPoints(strings::kFontPoints);
 }
 
-void MainWindow::closing() { saveSchemeSetting(system_, settingsFile_, colours_.schemeIndex); }
+void MainWindow::closing() { saveSchemeSetting(services_.system, settingsFile_, colours_.schemeIndex); }
+
+// The save labels are enabled by the first sheet opened and take the scheme's text colour.
+void MainWindow::sheetOpened() {
+    controls_.saveHereButton->setEnabled(true);
+    controls_.saveAsButton->setEnabled(true);
+    applyScheme(colours_, colours_.schemeIndex, *window_, controls_);
+}
 
 void MainWindow::chooseScheme(int scheme) {
     colours_.schemeIndex = scheme;

@@ -5,22 +5,21 @@
 #include "files/document.hpp"
 #include "ui/colour_scheme.hpp"
 #include "ui/main_window_layout.hpp"
+#include "ui/opening.hpp"
+#include "ui/performer_propagation.hpp"
+#include "ui/services.hpp"
+#include "ui/sound_cues.hpp"
+#include "ui/track_pager.hpp"
 
 #include <memory>
 #include <string>
 
 namespace cuepad {
-namespace platform {
-class SystemServices;
-class Toolkit;
-class Window;
-}  // namespace platform
-
 namespace ui {
 
 class MainWindow {
 public:
-    MainWindow(platform::Toolkit& toolkit, platform::SystemServices& system);
+    explicit MainWindow(const Services& services);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow();
@@ -30,6 +29,7 @@ public:
     Document& document() { return document_; }
     const ColourState& colours() const { return colours_; }
     const std::string& settingsFile() const { return settingsFile_; }
+    TrackPager& pager() { return pager_; }
 
 private:
     void created();
@@ -38,14 +38,18 @@ private:
     void chooseScheme(int scheme);
     void applyOnTop();
     void toggleOnTop();
+    void sheetOpened();
 
-    platform::Toolkit& toolkit_;
-    platform::SystemServices& system_;
+    Services services_;
     std::unique_ptr<platform::Window> window_;
     MainWindowControls controls_;
     Document document_;
     ColourState colours_;
     std::string settingsFile_;
+    SoundCues cues_;
+    TrackPager pager_;
+    PerformerPropagation propagation_;
+    Opening opening_;
 };
 
 }  // namespace ui

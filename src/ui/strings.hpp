@@ -31,6 +31,13 @@ inline constexpr std::string_view kAddItem = "\xCC\xED\xBC\xD3\xCA\xFD\xBE\xDD";
 inline constexpr std::string_view kEditItem = "\xD0\xDE\xB8\xC4\xCA\xFD\xBE\xDD";         // 修改数据
 inline constexpr std::string_view kDeleteItem = "\xC9\xBE\xB3\xFD\xCA\xFD\xBE\xDD";       // 删除数据
 
+// The file dialogs' titles and filter.
+inline constexpr std::string_view kOpenSheetTitle = "\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6" "CUE\xCE\xC4\xBC\xFE";  // 选择一个CUE文件
+inline constexpr std::string_view kChooseImageTitle =
+    "\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6\xD3\xB3\xCF\xF1\xCE\xC4\xBC\xFE";                              // 选择一个映像文件
+inline constexpr std::string_view kSaveAsTitle = "\xC1\xED\xB4\xE6" "CUE\xCE\xC4\xBC\xFE\xB5\xBD";       // 另存CUE文件到
+inline constexpr std::string_view kSheetFilter = "CUE\xCE\xC4\xBC\xFE|*.cue";                                // CUE文件|*.cue
+
 inline constexpr std::string_view kFontFace = "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA";         // 微软雅黑
 inline constexpr int kFontPoints = 11;
 

@@ -1,6 +1,7 @@
 // A main window on the headless toolkit and services, with the controls found by form name.
 #pragma once
 
+#include "platform/headless/headless_desktop.hpp"
 #include "platform/headless/headless_system.hpp"
 #include "platform/headless/headless_toolkit.hpp"
 #include "ui/main_window.hpp"
@@ -18,7 +19,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void start() {
         system.folders.insert("C:\\cuepad");
-        main = std::make_unique<ui::MainWindow>(toolkit, system);
+        main = std::make_unique<ui::MainWindow>(services);
         window = toolkit.windows.back();
     }
 
@@ -31,6 +32,10 @@ protected:
 
     platform::HeadlessToolkit toolkit;
     platform::HeadlessSystem system;
+    platform::HeadlessDesktop desktop;
+    platform::HeadlessFileDialogs fileDialogs;
+    platform::HeadlessSoundPlayer sounds;
+    ui::Services services{toolkit, system, desktop, fileDialogs, sounds};
     platform::HeadlessUser user{toolkit};
     std::unique_ptr<ui::MainWindow> main;
     platform::HeadlessWindow* window = nullptr;
