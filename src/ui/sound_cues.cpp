@@ -3,12 +3,12 @@
 
 #include "platform/desktop.hpp"
 #include "platform/sound_player.hpp"
+#include "ui/sound_images.hpp"
 
 namespace cuepad::ui {
 
-// The sounds themselves are still to come; until then the cues are silent.
-std::span<const std::uint8_t> hoverCue() { return {}; }
-std::span<const std::uint8_t> clickCue() { return {}; }
+std::span<const std::uint8_t> hoverCue() { return hoverCueImage(); }
+std::span<const std::uint8_t> clickCue() { return clickCueImage(); }
 
 void SoundCues::playClickCue() {
     platform::SoundPlayer& player = services_.sounds;

@@ -14,8 +14,8 @@ namespace cuepad::testing {
 
 struct Backend {
     std::unique_ptr<platform::Toolkit> toolkit;
-    // Acts on the toolkit's windows; declared second so it goes before the toolkit does. A hook
-    // that needs backend state of its own keeps it in its user simulator and reaches it by a cast.
+    // Acts on the toolkit's windows; declared after the toolkit, so it is destroyed first. A hook
+    // that needs state of its own keeps it in the backend's user simulator and reaches it by a cast.
     std::unique_ptr<platform::UserSimulator> user;
 };
 

@@ -27,7 +27,9 @@ protected:
         return texts;
     }
     void recordSelectionChanges() {
-        list.onSelectionChanged = [this] { log.push_back("selection changed to " + std::to_string(list.currentItem())); };
+        list.onSelectionChanged = [this] {
+            log.push_back("selection changed to " + std::to_string(list.currentItem()));
+        };
     }
 
     ListBox& list = window->addListBox("TrackList", {512, 334, 149, 310});
@@ -136,7 +138,8 @@ const EditRow kEditRows[] = {
          l.removeItem(3);
      },
      {"one", "two", "three"}, 1},
-    {"SetTextOfTheSelectedItemKeepsItSelected", [](ListBox& l) { l.setItemText(1, "TWO"); }, {"one", "TWO", "three"}, 1},
+    {"SetTextOfTheSelectedItemKeepsItSelected", [](ListBox& l) { l.setItemText(1, "TWO"); },
+     {"one", "TWO", "three"}, 1},
     {"SetTextOfAnotherItem", [](ListBox& l) { l.setItemText(2, ZHONG_WEN); }, {"one", "two", ZHONG_WEN}, 1},
     {"SetTextToTheSameText", [](ListBox& l) { l.setItemText(1, "two"); }, {"one", "two", "three"}, 1},
     {"SetTextOutsideTheListDoesNothing",
@@ -163,6 +166,25 @@ TEST_P(ListBoxEditTest, ItemsChangeAndTheSelectionStaysWithItsItem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ListBoxEditTest, ::testing::ValuesIn(kEditRows), rowName<EditRow>);
+
+// How the track list is refilled: drawing suspended, cleared, filled, first item selected.
+TEST_F(ListBoxContract, RefillWithDrawingSuspendedReadsBackAtOnce) {
+    fill(5);
+    list.setCurrentItem(4);
+    recordSelectionChanges();
+
+    list.setRedraw(false);
+    list.clear();
+    for (const char* text : {"TRACK 01 AUDIO", "TRACK 02 AUDIO"}) list.addItem(text);
+    list.setCurrentItem(0);
+    EXPECT_EQ(items(), (Log{"TRACK 01 AUDIO", "TRACK 02 AUDIO"})) << "while drawing is suspended";
+    EXPECT_EQ(list.currentItem(), 0);
+    list.setRedraw(true);
+    settle();
+    EXPECT_EQ(items(), (Log{"TRACK 01 AUDIO", "TRACK 02 AUDIO"}));
+    EXPECT_EQ(list.currentItem(), 0);
+    EXPECT_EQ(log, Log{});
+}
 
 TEST_F(ListBoxContract, AddingToAClearedListSelectsNothing) {
     fill(3);
