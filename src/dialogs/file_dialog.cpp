@@ -42,7 +42,8 @@ std::string multipleSelectionPaths(const std::string& buffer) {
     std::size_t firstName = 0;
     if (pieces.size() >= 2) {
         folder = pieces[0];
-        if (!folder.ends_with('\\')) folder += '\\';
+        // Stepping by characters: a two-byte character may end in the byte 0x5C (運).
+        if (findTextBackward(folder, "\\") != textLength(folder)) folder += '\\';
         firstName = 1;
     }
     std::string chosen;
