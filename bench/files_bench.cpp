@@ -83,6 +83,22 @@ void openAndSave(benchmark::State& state, cuepad::OpenMode mode) {
     }
 }
 BENCHMARK_CAPTURE(openAndSave, asRead, cuepad::OpenMode::AsRead)->Unit(benchmark::kMicrosecond);
+
+// Opening alone: read, convert, check, parse and copy into the document, without the disk flush
+// that a save waits for.
+void openOnly(benchmark::State& state, cuepad::OpenMode mode) {
+    TemporaryFolder folder;
+    const std::string sheet = folder.file("album.cue");
+    writeFile(sheet, cuepad::testing::synthesizeSheet(99));
+    const auto system = cuepad::platform::makeConsoleServices();
+    cuepad::Document document;
+    document.openMode = mode;
+    for (auto _ : state) {
+        if (!cuepad::loadSheet(document, *system, sheet)) state.SkipWithError("refused");
+    }
+}
+BENCHMARK_CAPTURE(openOnly, asRead, cuepad::OpenMode::AsRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(openOnly, toTraditional, cuepad::OpenMode::ToTraditional)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(openAndSave, toTraditional, cuepad::OpenMode::ToTraditional)->Unit(benchmark::kMicrosecond);
 
 void refuseLargeBinary(benchmark::State& state) {
