@@ -1,0 +1,112 @@
+// Labels, the window's buttons: a small window class of the program's own that paints its
+// background and caption, reacts when the left button goes down and can show the hand pointer.
+// A disabled label is a disabled window, so Windows sends it no mouse input at all.
+#include "platform/win32/controls.hpp"
+
+#include "platform/win32/wide_text.hpp"
+
+namespace cuepad::win32 {
+namespace {
+
+constexpr wchar_t kLabelClass[] = L"CuepadLabel";
+
+}  // namespace
+
+Win32Label::Win32Label(SharedState state, HWND parent, std::string_view formName, platform::Rect place,
+                       std::string_view caption)
+    : Win32Control(std::move(state), parent, formName, place), caption_(caption) {}
+
+void Win32Label::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;  // no CS_DBLCLKS: a quick second press is a press too
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kLabelClass;
+    RegisterClassExW(&windowClass);
+}
+
+void Win32Label::create(int id) {
+    createOwnControl(kLabelClass, 0, toWide(caption_), id);
+    // Above the controls made before it: a label laid over a check box's caption hides it and
+    // takes its clicks, while the box's square stays uncovered.
+    if (hwnd()) SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Label::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        static_cast<Win32Label*>(static_cast<ChildControl*>(creation->lpCreateParams))->adopt(hwnd);
+    }
+    ChildControl* control = fromHwnd(hwnd);
+    if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return static_cast<Win32Label*>(control)->handle(message, wParam, lParam);
+}
+
+LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND self = hwnd();
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // painted with the caption, so it does not flicker
+    case WM_LBUTTONDOWN:
+        leftButtonDown();
+        return 0;
+    case WM_MOUSEMOVE:
+        mouseMoved(layoutPoint(lParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (setCursor(lParam)) return TRUE;
+        break;
+    case WM_SETFONT:
+        shownFont_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) redraw();
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(shownFont_);
+    case WM_NCDESTROY:
+        detach();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(self, message, wParam, lParam);
+}
+
+void Win32Label::setCaption(std::string_view caption) {
+    caption_ = caption;
+    // The window text too, so testers and accessibility tools read what is shown.
+    if (hwnd()) SetWindowTextW(hwnd(), toWide(caption_).c_str());
+    redraw();
+}
+
+// Background, then the caption left aligned and vertically centred, in the label's own text
+// colour also while disabled: the program chooses the disabled colour itself.
+void Win32Label::paint() {
+    PAINTSTRUCT paintStruct;
+    const HDC dc = BeginPaint(hwnd(), &paintStruct);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, colours(dc));
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ oldFont = SelectObject(dc, shownFont_ ? shownFont_ : font());
+    const std::wstring text = toWide(caption_);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd(), &paintStruct);
+}
+
+bool Win32Label::setCursor(LPARAM lParam) {
+    if (!hand_ || LOWORD(lParam) != HTCLIENT) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+void Win32Label::leftButtonDown() {
+    if (onLeftPress) onLeftPress();
+}
+
+}  // namespace cuepad::win32

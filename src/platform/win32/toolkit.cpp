@@ -1,0 +1,58 @@
+// The win32 toolkit: registers the window classes, measures the screen's DPI, creates windows,
+// runs the message loop through the dialog manager (Tab moves the focus, Esc closes) and shows
+// the input box.
+#include "platform/win32/controls.hpp"
+#include "platform/win32/win32_toolkit.hpp"
+
+#include <commctrl.h>
+
+namespace cuepad::win32 {
+
+Win32Toolkit::Win32Toolkit(HINSTANCE instance) : state_(std::make_shared<ToolkitState>()) {
+    state_->instance = instance;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpi > 0) state_->scale.dpi = dpi;
+    Win32Window::registerClass(instance);
+    Win32Label::registerClass(instance);
+}
+
+std::unique_ptr<platform::Window> Win32Toolkit::createWindow(const platform::WindowLayout& layout) {
+    auto window = std::make_unique<Win32Window>(state_);
+    window->create(layout);
+    return window;
+}
+
+void Win32Toolkit::runMessageLoop() {
+    if (!state_->firstWindow) return;
+    MSG message;
+    while (!state_->firstWindowClosed && GetMessageW(&message, nullptr, 0, 0) > 0) dispatchMessage(message);
+}
+
+std::optional<std::string> Win32Toolkit::askText(platform::Window& owner, std::string_view caption,
+                                                 std::string_view prompt, std::string_view initialText) {
+    return runInputBox(*state_, static_cast<Win32Window&>(owner).hwnd(), caption, prompt, initialText);
+}
+
+void dispatchMessage(MSG& message) {
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && Win32Window::isToolkitWindow(root) && IsDialogMessageW(root, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void runPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatchMessage(message);
+}
+
+std::unique_ptr<platform::Toolkit> makeWin32Toolkit(HINSTANCE instance) {
+    return std::make_unique<Win32Toolkit>(instance);
+}
+
+HWND nativeWindow(platform::Window& window) { return static_cast<Win32Window&>(window).hwnd(); }
+
+}  // namespace cuepad::win32

@@ -1,0 +1,94 @@
+// The desktop on Windows.
+#include "platform/win32/win32_desktop.hpp"
+
+#include "platform/win32/wide_text.hpp"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+
+namespace cuepad::win32 {
+
+namespace {
+
+HWND toHandle(platform::WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+BOOL CALLBACK collectOwnWindow(HWND window, LPARAM list) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        reinterpret_cast<std::vector<platform::WindowHandle>*>(list)->push_back(
+            reinterpret_cast<platform::WindowHandle>(window));
+    }
+    return TRUE;
+}
+
+DWORD WINAPI runWorker(LPVOID parameter) {
+    const std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(parameter));
+    (*work)();
+    return 0;
+}
+
+}  // namespace
+
+platform::TaskBar Win32Desktop::taskBar() {
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
+    SHAppBarMessage(ABM_GETTASKBARPOS, &data);
+    platform::TaskBar bar;
+    bar.edge = static_cast<int>(data.uEdge);
+    bar.left = data.rc.left;
+    bar.top = data.rc.top;
+    bar.right = data.rc.right;
+    bar.bottom = data.rc.bottom;
+    APPBARDATA state{};
+    state.cbSize = sizeof state;
+    bar.autoHide = (SHAppBarMessage(ABM_GETSTATE, &state) & ABS_AUTOHIDE) != 0;
+    return bar;
+}
+
+platform::Point Win32Desktop::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::vector<platform::WindowHandle> Win32Desktop::ownTopLevelWindows() {
+    std::vector<platform::WindowHandle> windows;
+    EnumWindows(collectOwnWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string Win32Desktop::className(platform::WindowHandle window) {
+    wchar_t name[255] = {};
+    const int length = GetClassNameW(toHandle(window), name, 255);
+    return length > 0 ? fromWide(std::wstring_view(name, static_cast<std::size_t>(length))) : std::string();
+}
+
+std::string Win32Desktop::windowText(platform::WindowHandle window) {
+    wchar_t text[255] = {};
+    const int length = GetWindowTextW(toHandle(window), text, 255);
+    return length > 0 ? fromWide(std::wstring_view(text, static_cast<std::size_t>(length))) : std::string();
+}
+
+platform::Rect Win32Desktop::windowRect(platform::WindowHandle window) {
+    RECT rect{};
+    GetWindowRect(toHandle(window), &rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Win32Desktop::moveWindow(platform::WindowHandle window, platform::Rect place) {
+    MoveWindow(toHandle(window), place.x, place.y, place.width, place.height, TRUE);
+}
+
+void Win32Desktop::sleepMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+bool Win32Desktop::startWorker(std::function<void()> work) {
+    auto* parameter = new std::function<void()>(std::move(work));
+    const HANDLE thread = CreateThread(nullptr, 0, runWorker, parameter, 0, nullptr);
+    if (thread == nullptr) {
+        delete parameter;
+        return false;
+    }
+    CloseHandle(thread);  // detached: nothing waits for a worker
+    return true;
+}
+
+}  // namespace cuepad::win32

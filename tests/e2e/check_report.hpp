@@ -1,0 +1,57 @@
+// The driver's output: one line per check ("ok NAME" or "FAILED NAME: why") and a closing
+// count, plus the small text helpers its messages are built with. Lines are flushed at once so
+// a crash or a hang still leaves what was seen.
+#pragma once
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace cuepad::e2e {
+
+// Joins texts; also spares GCC 12 its false -Wrestrict alarm on "literal" + std::string.
+inline std::string cat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text += part;
+    return text;
+}
+
+// A colour as GetPixel gives it (0x00BBGGRR).
+inline std::string hex(unsigned long colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06lX", colour);
+    return text;
+}
+
+class CheckReport {
+public:
+    // Records one check; `why` (UTF-8) is printed only when it failed. Returns `passed`.
+    bool check(std::string_view name, bool passed, std::string_view why = {}) {
+        const bool explain = !passed && !why.empty();
+        print(cat({passed ? "ok " : "FAILED ", name, explain ? ": " : "", explain ? why : "", "\n"}));
+        ++(passed ? passed_ : failed_);
+        return passed;
+    }
+
+    // A line that is not a check, such as the screen's size.
+    void note(std::string_view text) { print(cat({"# ", text, "\n"})); }
+
+    int failed() const { return failed_; }
+
+    void printSummary() const {
+        std::printf("e2e: %d passed, %d failed\n", passed_, failed_);
+        std::fflush(stdout);
+    }
+
+private:
+    static void print(const std::string& line) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fflush(stdout);
+    }
+
+    int passed_ = 0;
+    int failed_ = 0;
+};
+
+}  // namespace cuepad::e2e

@@ -1,0 +1,99 @@
+// A private copy of cuepad.exe and single runs of it.
+#include "cuepad_process.hpp"
+
+#include "remote_window.hpp"
+
+#include <vector>
+
+namespace cuepad::e2e {
+namespace {
+
+constexpr std::string_view kSettingsFileName = "\\\xC5\xE4\xD6\xC3.ini";  // \配置.ini
+
+std::wstring uniqueTempFolder() {
+    std::vector<wchar_t> base(MAX_PATH + 1);
+    const DWORD length = GetTempPathW(static_cast<DWORD>(base.size()), base.data());
+    std::wstring folder(base.data(), length);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    return folder + L"cuepad-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+}
+
+}  // namespace
+
+TestFolder::TestFolder(const std::wstring& cuepadExe)
+    : folder_(uniqueTempFolder()),
+      program_(folder_ + L"\\cuepad.exe"),
+      settingsFile_(folder_ + fromGbk(kSettingsFileName)) {
+    ready_ = CreateDirectoryW(folder_.c_str(), nullptr) && CopyFileW(cuepadExe.c_str(), program_.c_str(), TRUE);
+}
+
+TestFolder::~TestFolder() {
+    removeSettings();
+    DeleteFileW(program_.c_str());
+    RemoveDirectoryW(folder_.c_str());
+}
+
+std::optional<std::string> TestFolder::readSettings() const {
+    HANDLE file = CreateFileW(settingsFile_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool TestFolder::writeSettings(std::string_view bytes) const {
+    HANDLE file = CreateFileW(settingsFile_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+void TestFolder::removeSettings() const { DeleteFileW(settingsFile_.c_str()); }
+
+CuepadRun::CuepadRun(const std::wstring& program) {
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info_)) {
+        info_ = {};
+    }
+}
+
+CuepadRun::~CuepadRun() {
+    if (!started()) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND CuepadRun::waitForMainWindow(std::chrono::milliseconds timeout) const {
+    HWND window = nullptr;
+    waitUntil(
+        [&] {
+            window = findVisibleTopLevelWindow(info_.dwProcessId);
+            return window != nullptr && answersMessages(window, std::chrono::milliseconds(1000));
+        },
+        timeout);
+    return window != nullptr && answersMessages(window, std::chrono::milliseconds(1000)) ? window : nullptr;
+}
+
+std::optional<DWORD> CuepadRun::waitForExit(std::chrono::milliseconds timeout) const {
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+}  // namespace cuepad::e2e
