@@ -116,7 +116,7 @@ public:
     virtual void setCurrentItem(int index) = 0;  // clamped; raises nothing
     virtual int currentItem() const = 0;         // -1 when nothing is selected
     // Suspends drawing while the list is refilled, so a long refill does not flicker.
-    virtual void setRedraw(bool) {}
+    virtual void setRedraw(bool on) = 0;
 
     std::function<void()> onSelectionChanged;  // by the user only
     std::function<void(Point)> onRightButtonDown;

@@ -103,6 +103,8 @@ public:
     std::string itemText(int index) const override;
     void setCurrentItem(int index) override;
     int currentItem() const override { return current_; }
+    void setRedraw(bool on) override { redrawSuspended = !on; }
+    bool redrawSuspended = false;
 
 private:
     bool valid(int index) const { return index >= 0 && index < itemCount(); }

@@ -256,6 +256,7 @@ public:
     std::string itemText(int index) const override;
     void setCurrentItem(int index) override;
     int currentItem() const override;
+    void setRedraw(bool on) override;
     void command(WORD code) override;
 
 private:

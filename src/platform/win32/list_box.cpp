@@ -56,6 +56,11 @@ void Win32ListBox::setItemText(int index, std::string_view text) {
     redraw();
 }
 
+void Win32ListBox::setRedraw(bool on) {
+    send(WM_SETREDRAW, on ? TRUE : FALSE);
+    if (on) redraw();
+}
+
 int Win32ListBox::itemCount() const {
     const LRESULT count = send(LB_GETCOUNT);
     return count == LB_ERR ? 0 : static_cast<int>(count);
