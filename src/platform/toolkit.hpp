@@ -176,6 +176,10 @@ public:
     // A modal one-line input box; nothing when cancelled.
     virtual std::optional<std::string> askText(Window& owner, std::string_view caption, std::string_view prompt,
                                                std::string_view initialText) = 0;
+
+    // The mouse pointer in screen pixels, and one left click there as the user would make it.
+    virtual Point pointerPosition() = 0;
+    virtual void clickAtPointer() = 0;
 };
 
 }  // namespace cuepad::platform

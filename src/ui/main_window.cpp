@@ -16,15 +16,18 @@ MainWindow::MainWindow(const Services& services)
       cues_(services_),
       pager_(document_, controls_),
       propagation_(document_, controls_, pager_),
-      opening_(services_, *window_, document_, controls_, pager_, cues_, [this] { sheetOpened(); }) {
+      opening_(services_, *window_, document_, controls_, pager_, cues_, [this] { sheetOpened(); }),
+      saving_(services_, *window_, document_, controls_, cues_),
+      comments_(services_, *window_, controls_),
+      hover_(*window_, controls_, colours_, cues_) {
     for (std::size_t i = 0; i < controls_.swatches.size(); ++i) {
         controls_.swatches[i]->onLeftPress = [this, i] { chooseScheme(kSwatchSchemes[i]); };
     }
     controls_.onTopLabel->onLeftPress = [this] { toggleOnTop(); };
     controls_.onTopCheck->onClicked = [this] { applyOnTop(); };
-    controls_.commentsMenu->addItem(strings::kAddItem, {});
-    controls_.commentsMenu->addItem(strings::kEditItem, {});
-    controls_.commentsMenu->addItem(strings::kDeleteItem, {});
+    controls_.commentsMenu->addItem(strings::kAddItem, [this] { comments_.addComment(); });
+    controls_.commentsMenu->addItem(strings::kEditItem, [this] { comments_.editComment(); });
+    controls_.commentsMenu->addItem(strings::kDeleteItem, [this] { comments_.deleteComment(); });
     window_->onClosing = [this] { closing(); };
     created();
 }

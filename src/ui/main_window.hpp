@@ -4,9 +4,12 @@
 
 #include "files/document.hpp"
 #include "ui/colour_scheme.hpp"
+#include "ui/comments_list.hpp"
+#include "ui/hover.hpp"
 #include "ui/main_window_layout.hpp"
 #include "ui/opening.hpp"
 #include "ui/performer_propagation.hpp"
+#include "ui/saving.hpp"
 #include "ui/services.hpp"
 #include "ui/sound_cues.hpp"
 #include "ui/track_pager.hpp"
@@ -30,6 +33,7 @@ public:
     const ColourState& colours() const { return colours_; }
     const std::string& settingsFile() const { return settingsFile_; }
     TrackPager& pager() { return pager_; }
+    Hover& hover() { return hover_; }
 
 private:
     void created();
@@ -50,6 +54,9 @@ private:
     TrackPager pager_;
     PerformerPropagation propagation_;
     Opening opening_;
+    Saving saving_;
+    CommentsList comments_;
+    Hover hover_;
 };
 
 }  // namespace ui

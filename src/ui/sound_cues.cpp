@@ -17,4 +17,9 @@ void SoundCues::playClickCue() {
 
 void SoundCues::playHoverCue() { services_.sounds.playWave(hoverCue()); }
 
+void SoundCues::playHoverCueOnWorker() {
+    platform::SoundPlayer& player = services_.sounds;
+    services_.desktop.startWorker([&player] { player.playWave(hoverCue()); });
+}
+
 }  // namespace cuepad::ui

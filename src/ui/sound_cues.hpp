@@ -17,7 +17,10 @@ class SoundCues {
 public:
     explicit SoundCues(const Services& services) : services_(services) {}
     void playClickCue();
+    // On the window's thread, directly (the Up and Down keys in PathBox).
     void playHoverCue();
+    // On a worker of its own (entering a hover-aware control).
+    void playHoverCueOnWorker();
 
 private:
     const Services& services_;

@@ -38,6 +38,11 @@ inline constexpr std::string_view kChooseImageTitle =
 inline constexpr std::string_view kSaveAsTitle = "\xC1\xED\xB4\xE6" "CUE\xCE\xC4\xBC\xFE\xB5\xBD";       // 另存CUE文件到
 inline constexpr std::string_view kSheetFilter = "CUE\xCE\xC4\xBC\xFE|*.cue";                                // CUE文件|*.cue
 
+// The input box of the comments list.
+inline constexpr std::string_view kCommentCaption = "\xCA\xE4\xC8\xEB\xD0\xDE\xB8\xC4\xB5\xC4\xC4\xDA\xC8\xDD";  // 输入修改的内容
+inline constexpr std::string_view kCommentPrompt =
+    "\xD5\xE2\xCA\xC7\xD0\xDE\xB8\xC4\xD7\xA2\xCA\xCD\xD3\xEB\xC6\xE4\xCB\xFB\xD0\xC5\xCF\xA2\xB5\xC4\xB5\xD8\xB7\xBD";  // 这是修改注释与其他信息的地方
+
 inline constexpr std::string_view kFontFace = "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA";         // 微软雅黑
 inline constexpr int kFontPoints = 11;
 

@@ -103,6 +103,26 @@ HeadlessPopupMenu& HeadlessWindow::popupMenu(std::string_view name) { return fin
 
 std::vector<std::pair<std::string, Control*>> HeadlessWindow::controls() const { return order_; }
 
+HeadlessListBox* HeadlessWindow::listBoxAt(Point point) {
+    for (const auto& list : listBoxes_) {
+        const Rect& r = list->place;
+        if (point.x >= r.x && point.x < r.x + r.width && point.y >= r.y && point.y < r.y + r.height) return list.get();
+    }
+    return nullptr;
+}
+
+void HeadlessToolkit::clickAtPointer() {
+    // As a list box takes a click: the item under the point becomes current; a click below the
+    // last item selects the last one.
+    for (HeadlessWindow* window : windows) {
+        HeadlessListBox* list = window->listBoxAt(pointer);
+        if (list == nullptr || !list->isEnabled() || list->itemCount() == 0) continue;
+        list->setCurrentItem((pointer.y - list->place.y) / kItemHeight);
+        if (list->onSelectionChanged) list->onSelectionChanged();
+        return;
+    }
+}
+
 std::unique_ptr<Window> HeadlessToolkit::createWindow(const WindowLayout& layout) {
     auto window = std::make_unique<HeadlessWindow>(layout);
     windows.push_back(window.get());
@@ -162,10 +182,14 @@ void HeadlessUser::doubleClickItem(ListBox& list, int index) {
 }
 
 void HeadlessUser::rightPress(ListBox& list, Point at) {
+    const Rect& place = static_cast<HeadlessListBox&>(list).place;
+    toolkit_.pointer = {place.x + at.x, place.y + at.y};
     if (list.isEnabled() && list.onRightButtonDown) list.onRightButtonDown(at);
 }
 
 void HeadlessUser::rightRelease(ListBox& list, Point at) {
+    const Rect& place = static_cast<HeadlessListBox&>(list).place;
+    toolkit_.pointer = {place.x + at.x, place.y + at.y};
     if (list.isEnabled() && list.onRightButtonUp) list.onRightButtonUp(at);
 }
 

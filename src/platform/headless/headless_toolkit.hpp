@@ -158,6 +158,8 @@ public:
     HeadlessEditBox& editBox(std::string_view name);
     HeadlessCheckBox& checkBox(std::string_view name);
     HeadlessListBox& listBox(std::string_view name);
+    // The list box under a client point, if any.
+    HeadlessListBox* listBoxAt(Point point);
     HeadlessPopupMenu& popupMenu(std::string_view name);
     // Every control in creation order, with its form name.
     std::vector<std::pair<std::string, Control*>> controls() const;
@@ -189,6 +191,12 @@ public:
     std::vector<InputBoxShown> inputBoxes;                 // every input box shown, in order
     std::deque<std::optional<std::string>> inputAnswers;  // answers for the next boxes; cancel when empty
     std::vector<HeadlessWindow*> windows;                  // every window created, in order
+
+    // The pointer, in screen pixels; a window's client area starts at the screen's origin here.
+    Point pointer;
+    static constexpr int kItemHeight = 16;  // a list item's height, for clicks at the pointer
+    Point pointerPosition() override { return pointer; }
+    void clickAtPointer() override;
 };
 
 // Acts on headless controls as a person would.

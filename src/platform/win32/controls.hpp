@@ -357,6 +357,8 @@ public:
     void runMessageLoop() override;
     std::optional<std::string> askText(platform::Window& owner, std::string_view caption, std::string_view prompt,
                                        std::string_view initialText) override;
+    platform::Point pointerPosition() override;
+    void clickAtPointer() override;
 
     const SharedState& state() const { return state_; }
 

@@ -37,6 +37,21 @@ std::optional<std::string> Win32Toolkit::askText(platform::Window& owner, std::s
     return runInputBox(*state_, static_cast<Win32Window&>(owner).hwnd(), caption, prompt, initialText);
 }
 
+platform::Point Win32Toolkit::pointerPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+void Win32Toolkit::clickAtPointer() {
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 void dispatchMessage(MSG& message) {
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && Win32Window::isToolkitWindow(root) && IsDialogMessageW(root, &message)) return;
