@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +94,28 @@ inline void PrintTo(const RowView& row, std::ostream* out) {
 
 using Rows = std::array<RowView, 3>;
 
+// The tests' sound player: counts as the headless one does and also names every sound handed
+// over ("hover", "click" or "other"), so that a test can tell the cues apart.
+class RecordingSoundPlayer final : public platform::SoundPlayer {
+public:
+    int played = 0;
+    int stopped = 0;
+    std::vector<std::string> names;
+
+    void playWave(std::span<const std::uint8_t> image) override {
+        ++played;
+        // The images are made once and kept, so their address names them.
+        if (image.data() == ui::hoverCue().data()) {
+            names.emplace_back("hover");
+        } else if (image.data() == ui::clickCue().data()) {
+            names.emplace_back("click");
+        } else {
+            names.emplace_back("other");
+        }
+    }
+    void stopAllSounds() override { ++stopped; }
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void start() {
@@ -116,6 +140,12 @@ protected:
     }
 
     void drop(const std::string& path) { user.dropFiles(*window, {path}); }
+
+    // A file's bytes on the in-memory disk, without creating it when it is missing.
+    std::string fileText(const std::string& path) const {
+        const auto file = system.files.find(path);
+        return file == system.files.end() ? "<no such file>" : file->second;
+    }
 
     // A sheet of n tracks with the default album, opened by dropping it on the window.
     void openSheetWithTracks(int n, std::string_view name = "album.cue") {
@@ -163,7 +193,7 @@ protected:
     platform::HeadlessSystem system;
     platform::HeadlessDesktop desktop;
     platform::HeadlessFileDialogs fileDialogs;
-    platform::HeadlessSoundPlayer sounds;
+    RecordingSoundPlayer sounds;
     ui::Services services{toolkit, system, desktop, fileDialogs, sounds};
     platform::HeadlessUser user{toolkit};
     std::unique_ptr<ui::MainWindow> main;
