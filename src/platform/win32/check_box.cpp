@@ -1,6 +1,7 @@
 // Check boxes. The box is not automatic: a click toggles it here, before the program hears of it,
 // and a write from code changes the state without any notification.
 #include "platform/win32/controls.hpp"
+#include "platform/win32/lazy_library.hpp"
 
 #include "platform/win32/wide_text.hpp"
 
@@ -15,7 +16,9 @@ Win32CheckBox::Win32CheckBox(SharedState state, HWND parent, std::string_view fo
 void Win32CheckBox::create(int id) {
     createSystemControl(L"BUTTON", WS_TABSTOP | BS_CHECKBOX, caption_, id);
     // A themed check box draws its caption in the theme's colour; the classic look takes ours.
-    if (hwnd()) SetWindowTheme(hwnd(), L"", L"");
+    if (hwnd()) {
+        if (const auto setTheme = CUEPAD_LAZY(L"uxtheme.dll", SetWindowTheme)) setTheme(hwnd(), L"", L"");
+    }
 }
 
 void Win32CheckBox::setChecked(bool checked) {

@@ -139,8 +139,7 @@ protected:
 
 private:
     HWND createChild(const wchar_t* windowClass, DWORD style, const std::wstring& text, int id, void* creationData);
-    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR object);
+    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void rebuildFont();
 
     SharedState state_;
@@ -148,6 +147,7 @@ private:
     platform::Rect place_;
     std::wstring formName_;  // the window property points at it while the window lives
     HWND hwnd_ = nullptr;
+    WNDPROC original_ = nullptr;  // the system control's own window procedure
     bool enabled_ = true;
     GdiObject<HBRUSH> brush_;
     std::wstring fontFace_;

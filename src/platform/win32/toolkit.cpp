@@ -2,6 +2,7 @@
 // runs the message loop through the dialog manager (Tab moves the focus, Esc closes) and shows
 // the input box.
 #include "platform/win32/controls.hpp"
+#include "platform/win32/lazy_library.hpp"
 #include "platform/win32/win32_toolkit.hpp"
 
 #include <commctrl.h>
@@ -11,7 +12,7 @@ namespace cuepad::win32 {
 Win32Toolkit::Win32Toolkit(HINSTANCE instance) : state_(std::make_shared<ToolkitState>()) {
     state_->instance = instance;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (const auto initialise = CUEPAD_LAZY(L"comctl32.dll", InitCommonControlsEx)) initialise(&controls);
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);

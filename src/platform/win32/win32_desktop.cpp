@@ -1,6 +1,7 @@
 // The desktop on Windows.
 #include "platform/win32/win32_desktop.hpp"
 
+#include "platform/win32/lazy_library.hpp"
 #include "platform/win32/wide_text.hpp"
 
 #include <windows.h>
@@ -33,9 +34,11 @@ DWORD WINAPI runWorker(LPVOID parameter) {
 }  // namespace
 
 platform::TaskBar Win32Desktop::taskBar() {
+    const auto appBarMessage = CUEPAD_LAZY(L"shell32.dll", SHAppBarMessage);
+    if (appBarMessage == nullptr) return {platform::kEdgeBottom, 0, 0, 0, 0, true};
     APPBARDATA data{};
     data.cbSize = sizeof data;
-    SHAppBarMessage(ABM_GETTASKBARPOS, &data);
+    appBarMessage(ABM_GETTASKBARPOS, &data);
     platform::TaskBar bar;
     bar.edge = static_cast<int>(data.uEdge);
     bar.left = data.rc.left;
@@ -44,7 +47,7 @@ platform::TaskBar Win32Desktop::taskBar() {
     bar.bottom = data.rc.bottom;
     APPBARDATA state{};
     state.cbSize = sizeof state;
-    bar.autoHide = (SHAppBarMessage(ABM_GETSTATE, &state) & ABS_AUTOHIDE) != 0;
+    bar.autoHide = (appBarMessage(ABM_GETSTATE, &state) & ABS_AUTOHIDE) != 0;
     return bar;
 }
 

@@ -2,6 +2,7 @@
 // the code page conversion stops at nothing but the length it is given.
 #include "platform/win32/win32_file_dialogs.hpp"
 
+#include "platform/win32/lazy_library.hpp"
 #include "platform/win32/wide_text.hpp"
 
 #include <commdlg.h>
@@ -31,7 +32,8 @@ int Win32FileDialogs::showFileDialog(platform::FileDialogCall& call) {
     record.Flags = call.flags;
     record.lpstrDefExt = extension ? extension->c_str() : nullptr;
 
-    const BOOL result = call.save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record);
+    const auto show = call.save ? CUEPAD_LAZY(L"comdlg32.dll", GetSaveFileNameW) : CUEPAD_LAZY(L"comdlg32.dll", GetOpenFileNameW);
+    const BOOL result = show != nullptr && show(&record);
     if (result) {
         // Up to the double zero that ends the result, then back to program text.
         const std::size_t end = buffer.find(std::wstring_view(L"\0\0", 2));

@@ -2,6 +2,8 @@
 // handle; finished sounds are closed the next time a sound starts or all are stopped.
 #include "platform/win32/win32_sound_player.hpp"
 
+#include "platform/win32/lazy_library.hpp"
+
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -42,9 +44,9 @@ struct Win32SoundPlayer::Playing {
     std::vector<std::uint8_t> samples;
     bool done() const { return (header.dwFlags & WHDR_DONE) != 0; }
     void close() {
-        waveOutReset(device);
-        waveOutUnprepareHeader(device, &header, sizeof header);
-        waveOutClose(device);
+        CUEPAD_LAZY(L"winmm.dll", waveOutReset)(device);
+        CUEPAD_LAZY(L"winmm.dll", waveOutUnprepareHeader)(device, &header, sizeof header);
+        CUEPAD_LAZY(L"winmm.dll", waveOutClose)(device);
     }
 };
 
@@ -59,16 +61,18 @@ void Win32SoundPlayer::playWave(std::span<const std::uint8_t> image) {
     std::memcpy(&wave, format.data(), std::min(format.size(), sizeof wave));
     if (format.size() < sizeof wave) wave.cbSize = 0;
 
+    // Without the sound library there is nothing to play, as without a device.
+    if (CUEPAD_LAZY(L"winmm.dll", waveOutOpen) == nullptr) return;
     auto sound = std::make_unique<Playing>();
     sound->samples.assign(data.begin(), data.end());
     // No sound device (as under Wine on a server): stay silent.
-    if (waveOutOpen(&sound->device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return;
+    if (CUEPAD_LAZY(L"winmm.dll", waveOutOpen)(&sound->device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return;
     sound->header.lpData = reinterpret_cast<LPSTR>(sound->samples.data());
     sound->header.dwBufferLength = static_cast<DWORD>(sound->samples.size());
-    if (waveOutPrepareHeader(sound->device, &sound->header, sizeof sound->header) != MMSYSERR_NOERROR ||
-        waveOutWrite(sound->device, &sound->header, sizeof sound->header) != MMSYSERR_NOERROR) {
-        waveOutUnprepareHeader(sound->device, &sound->header, sizeof sound->header);
-        waveOutClose(sound->device);
+    if (CUEPAD_LAZY(L"winmm.dll", waveOutPrepareHeader)(sound->device, &sound->header, sizeof sound->header) != MMSYSERR_NOERROR ||
+        CUEPAD_LAZY(L"winmm.dll", waveOutWrite)(sound->device, &sound->header, sizeof sound->header) != MMSYSERR_NOERROR) {
+        CUEPAD_LAZY(L"winmm.dll", waveOutUnprepareHeader)(sound->device, &sound->header, sizeof sound->header);
+        CUEPAD_LAZY(L"winmm.dll", waveOutClose)(sound->device);
         return;
     }
     const std::lock_guard guard(lock_);

@@ -2,6 +2,7 @@
 // reflects its controls' notifications and colour requests back to them, the drop target, and
 // Esc (a command from the dialog manager) closing it.
 #include "platform/win32/controls.hpp"
+#include "platform/win32/lazy_library.hpp"
 
 #include "platform/win32/wide_text.hpp"
 
@@ -58,7 +59,8 @@ void Win32Window::create(const platform::WindowLayout& layout) {
     CreateWindowExW(0, kWindowClass, toWide(layout.caption).c_str(), kWindowStyle, x, y, width, height, nullptr,
                     nullptr, state_->instance, this);
     if (!hwnd_) return;
-    DragAcceptFiles(hwnd_, TRUE);
+    // What DragAcceptFiles does, without loading the shell library at start.
+    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     if (!state_->firstWindow) state_->firstWindow = hwnd_;
 }
 
@@ -145,15 +147,18 @@ void Win32Window::mouseMoved(LPARAM lParam) {
 
 // Every path is read before the first handler runs: a handler may show a modal window.
 void Win32Window::filesDropped(HDROP drop) {
+    const auto queryFile = CUEPAD_LAZY(L"shell32.dll", DragQueryFileW);
+    const auto finish = CUEPAD_LAZY(L"shell32.dll", DragFinish);
+    if (queryFile == nullptr || finish == nullptr) return;
     std::vector<std::string> paths;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        const UINT length = queryFile(drop, i, nullptr, 0);
         std::wstring path(length + 1, L'\0');
-        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        path.resize(queryFile(drop, i, path.data(), length + 1));
         paths.push_back(fromWide(path));
     }
-    DragFinish(drop);
+    finish(drop);
     for (const std::string& path : paths) {
         if (onFileDropped) onFileDropped(path);
     }
