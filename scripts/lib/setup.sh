@@ -4,7 +4,7 @@
 cuepad_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei locales
-  opencc python3
+  opencc python3 libx11-dev
 )
 
 cuepad_install_missing() {
