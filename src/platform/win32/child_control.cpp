@@ -147,7 +147,8 @@ void ChildControl::changeBorder(platform::BorderStyle style) {
     // The frame is recomputed only when asked; the window keeps its outer place and size.
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    // A hidden window paints everything when it is shown; nothing to do now.
+    if (IsWindowVisible(hwnd_)) RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
 void ChildControl::changeFontFace(std::string_view face) {
@@ -161,22 +162,34 @@ void ChildControl::changeFontPoints(int points) {
 }
 
 void ChildControl::rebuildFont() {
-    LOGFONTW look{};
-    // Points to pixels at the screen's DPI; negative asks for the character height.
-    look.lfHeight = fontPoints_ > 0 ? -MulDiv(fontPoints_, scale().dpi, 72) : 0;
-    look.lfWeight = FW_NORMAL;
-    look.lfCharSet = DEFAULT_CHARSET;
-    look.lfQuality = DEFAULT_QUALITY;
-    const std::size_t length = std::min(fontFace_.size(), std::size_t{LF_FACESIZE - 1});
-    std::copy_n(fontFace_.begin(), length, look.lfFaceName);
-    // A missing face falls back to the system's choice. The old font goes only once replaced.
-    const GdiObject<HFONT> previous(font_.release());
-    font_.reset(CreateFontIndirectW(&look));
-    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+    // Points to pixels at the screen's DPI; negative asks for the character height. A missing
+    // face falls back to the system's choice.
+    const int height = fontPoints_ > 0 ? -MulDiv(fontPoints_, scale().dpi, 72) : 0;
+    font_ = state_->fonts.font(fontFace_, height);
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), IsWindowVisible(hwnd_));
 }
 
 HFONT ChildControl::font() const {
-    return font_.get() ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+FontCache::~FontCache() {
+    for (const auto& entry : fonts_) DeleteObject(entry.second);
+}
+
+HFONT FontCache::font(const std::wstring& face, int height) {
+    const auto key = std::make_pair(face, height);
+    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    LOGFONTW look{};
+    look.lfHeight = height;
+    look.lfWeight = FW_NORMAL;
+    look.lfCharSet = DEFAULT_CHARSET;
+    look.lfQuality = DEFAULT_QUALITY;
+    const std::size_t length = std::min(face.size(), std::size_t{LF_FACESIZE - 1});
+    std::copy_n(face.begin(), length, look.lfFaceName);
+    const HFONT created = CreateFontIndirectW(&look);
+    fonts_.emplace(key, created);
+    return created;
 }
 
 void ChildControl::changeEnabled(bool enabled) {

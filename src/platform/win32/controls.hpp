@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,12 +37,27 @@ public:
     virtual void inputBoxShowing(HWND dialog) = 0;
 };
 
+// One font per face and size for the whole toolkit: forty controls share one, instead of each
+// creating its own (font creation is slow, under Wine above all).
+class FontCache {
+public:
+    FontCache() = default;
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    ~FontCache();
+    HFONT font(const std::wstring& face, int height);
+
+private:
+    std::map<std::pair<std::wstring, int>, HFONT> fonts_;
+};
+
 struct ToolkitState {
     HINSTANCE instance = nullptr;
     Scale scale;
     HWND firstWindow = nullptr;
     bool firstWindowClosed = false;
     ModalResponder* responder = nullptr;
+    FontCache fonts;
 };
 using SharedState = std::shared_ptr<ToolkitState>;
 
@@ -152,7 +168,7 @@ private:
     GdiObject<HBRUSH> brush_;
     std::wstring fontFace_;
     int fontPoints_ = 0;
-    GdiObject<HFONT> font_;
+    HFONT font_ = nullptr;  // shared, owned by the toolkit's font cache
 };
 
 // The seam's common control properties over a ChildControl.
