@@ -1,5 +1,6 @@
-// The driver's output: one line per check ("ok NAME" or "FAILED NAME: why") and a closing
-// count, plus the small text helpers its messages are built with. Lines are flushed at once so
+// The drivers' output: one line per check ("ok NAME" or "FAILED NAME: why"), notes, measured
+// figures ("figure NAME: X ms") and a closing count, plus the small text helpers their messages
+// are built with. Lines are flushed at once so
 // a crash or a hang still leaves what was seen.
 #pragma once
 
@@ -7,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cuepad::e2e {
 
@@ -24,8 +26,18 @@ inline std::string hex(unsigned long colour) {
     return text;
 }
 
+// Milliseconds with two decimals, for notes.
+inline std::string millis(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f ms", value);
+    return text;
+}
+
 class CheckReport {
 public:
+    // `label` starts the closing line: "LABEL: N passed, N failed".
+    explicit CheckReport(std::string label = "e2e") : label_(std::move(label)) {}
+
     // Records one check; `why` (UTF-8) is printed only when it failed. Returns `passed`.
     bool check(std::string_view name, bool passed, std::string_view why = {}) {
         const bool explain = !passed && !why.empty();
@@ -37,10 +49,17 @@ public:
     // A line that is not a check, such as the screen's size.
     void note(std::string_view text) { print(cat({"# ", text, "\n"})); }
 
+    // A speed figure in milliseconds; whether it met its target is a note, never a failure.
+    void figure(std::string_view name, double milliseconds) {
+        char value[32];
+        std::snprintf(value, sizeof value, "%.2f", milliseconds);
+        print(cat({"figure ", name, ": ", value, " ms\n"}));
+    }
+
     int failed() const { return failed_; }
 
     void printSummary() const {
-        std::printf("e2e: %d passed, %d failed\n", passed_, failed_);
+        std::printf("%s: %d passed, %d failed\n", label_.c_str(), passed_, failed_);
         std::fflush(stdout);
     }
 
@@ -50,6 +69,7 @@ private:
         std::fflush(stdout);
     }
 
+    std::string label_;
     int passed_ = 0;
     int failed_ = 0;
 };

@@ -8,7 +8,7 @@
 //        e2e_editing_driver --sheets FOLDER [PATH\cuepad.exe]
 #include "comments_menu_remote.hpp"
 #include "cuepad_process.hpp"
-#include "editing_report.hpp"
+#include "check_report.hpp"
 #include "main_window_view.hpp"
 #include "open_dialog_remote.hpp"
 #include "remote_window.hpp"
@@ -101,7 +101,7 @@ std::string firstDifference(const std::optional<std::string>& actual, const std:
 }
 
 struct Session {
-    EditingReport& report;
+    CheckReport& report;
     const CuepadRun& run;
     MainWindowView view;
     std::wstring folder;
@@ -284,7 +284,7 @@ void timeSave99(const Session& s, const std::string& expected) {
 
 // ---- the run ---------------------------------------------------------------------------
 
-int writeSheets(const std::wstring& folder, EditingReport& report) {
+int writeSheets(const std::wstring& folder, CheckReport& report) {
     const auto file = [&](std::string_view name) { return folder + L"\\" + fromGbk(name); };
     const bool ok = writeBytes(file(cat({kSheetName, ".cue"})), inputSheet().text()) &&
                     writeBytes(file("edited.cue"), editedSheet().text()) && writeBytes(file("t99.cue"), sheet99().text()) &&
@@ -301,7 +301,7 @@ std::wstring besideThisProgram(const wchar_t* relative) {
     return folder + relative;
 }
 
-void runScenario(EditingReport& report, const std::wstring& cuepadExe, const std::wstring& folder) {
+void runScenario(CheckReport& report, const std::wstring& cuepadExe, const std::wstring& folder) {
     const std::optional<std::string> expected = readBytes(folder + L"\\edited-expected.cue");
     const std::optional<std::string> expected99 = readBytes(folder + L"\\t99-expected.cue");
     if (!report.check("the writer's expected bytes are there", expected && expected99 && !expected->empty())) return;
@@ -324,7 +324,7 @@ void runScenario(EditingReport& report, const std::wstring& cuepadExe, const std
 int wmain(int argc, wchar_t** argv) {
     using namespace cuepad::e2e;
     SetProcessDPIAware();
-    EditingReport report;
+    CheckReport report("e2e-editing");
     std::wstring folder;
     std::wstring cuepadExe;
     bool writeOnly = false;

@@ -8,7 +8,7 @@
 #include "file_drag.hpp"
 #include "main_window_view.hpp"
 #include "open_dialog_remote.hpp"
-#include "opening_report.hpp"
+#include "check_report.hpp"
 #include "remote_window.hpp"
 #include "test_sheets.hpp"
 #include "track_rows_view.hpp"
@@ -70,7 +70,7 @@ bool pollUntil(Condition condition, std::chrono::milliseconds timeout) {
 }
 
 struct Session {
-    OpeningReport& report;
+    CheckReport& report;
     const CuepadRun& run;
     MainWindowView view;
     Screen screen;
@@ -212,7 +212,7 @@ DialogRun runOpenDialog(const Session& s, const std::wstring& path) {
 }
 
 void openThroughDialog(const Session& s, const std::wstring& path, const TestSheet& sheet) {
-    OpeningReport& report = s.report;
+    CheckReport& report = s.report;
     report.check("OpenButton reads 打开 before any key in PathBox",
                  windowText(s.control("OpenButton")) == fromGbk("\xB4\xF2\xBF\xAA"),  // 打开
                  toUtf8(windowText(s.control("OpenButton"))));
@@ -302,7 +302,7 @@ void typeTitle(const Session& s, TestSheet& document) {
 }
 
 void propagatePerformer(const Session& s, TestSheet& document) {
-    OpeningReport& report = s.report;
+    CheckReport& report = s.report;
     const HWND check = s.control("ApplyAllCheck");
     const HWND album = s.control("AlbumPerformerBox");
     selectWithKeys(s, 5);
@@ -376,7 +376,7 @@ std::string dropFile(const Session& s, const std::wstring& path) {
 }
 
 void dropSheet(const Session& s, const std::wstring& path, const TestSheet& sheet) {
-    OpeningReport& report = s.report;
+    CheckReport& report = s.report;
     const std::string problem = dropFile(s, path);
     if (!report.check("a file dragged over the window is accepted", problem.empty(), problem)) return;
     checkOpened(s, "the dropped sheet (with ApplyAllCheck on) fills the window: its path in PathBox, tracks 1-3",
@@ -597,7 +597,7 @@ Options parseOptions(int argc, wchar_t** argv) {
     return options;
 }
 
-bool everyControlFound(OpeningReport& report, const MainWindowView& view) {
+bool everyControlFound(CheckReport& report, const MainWindowView& view) {
     std::string missing;
     for (std::size_t i = 0; i < kExpectedControls.size(); ++i) {
         if (view.controls[i] == nullptr) missing += cat({" ", kExpectedControls[i].role});
@@ -606,7 +606,7 @@ bool everyControlFound(OpeningReport& report, const MainWindowView& view) {
                         cat({"missing:", missing}));
 }
 
-void runScenarios(OpeningReport& report, const Options& options, const Screen& screen, SheetFolder& sheets) {
+void runScenarios(CheckReport& report, const Options& options, const Screen& screen, SheetFolder& sheets) {
     const TestFolder folder(options.cuepadExe);
     if (!report.check("a private copy of cuepad.exe", folder.ready(), cat({"cannot copy ", toUtf8(options.cuepadExe)}))) {
         return;
@@ -697,7 +697,7 @@ int wmain(int argc, wchar_t** argv) {
     using namespace cuepad::e2e;
     SetProcessDPIAware();  // physical pixels, as cuepad (DPI aware) sees them
     const Options options = parseOptions(argc, argv);
-    OpeningReport report;
+    CheckReport report("e2e-opening");
     Screen screen;
     HDC dc = GetDC(nullptr);
     screen.dpi = GetDeviceCaps(dc, LOGPIXELSY);

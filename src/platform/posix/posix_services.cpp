@@ -2,6 +2,7 @@
 // Paths are used as the bytes they are; messages go to the error stream as UTF-8.
 #include "platform/console.hpp"
 #include "platform/posix/iconv_conversion.hpp"
+#include "platform/text_until_zero.hpp"
 
 #include <cstdio>
 #include <algorithm>
@@ -58,16 +59,7 @@ public:
                 return result;
             }
             if (got == 0) break;
-            const auto size = static_cast<std::size_t>(got);
-            const void* zero = std::memchr(buffer, 0, size);
-            const std::size_t keep = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer) : size;
-            if (result.text.size() + keep > limit) {
-                result.overLimit = true;
-                result.text.append(buffer, limit - result.text.size());
-                break;
-            }
-            result.text.append(buffer, keep);
-            if (zero) break;
+            if (!takeChunk(result, buffer, static_cast<std::size_t>(got), limit)) break;
         }
         ::close(fd);
         result.readable = true;

@@ -1,6 +1,7 @@
 // System services on Windows: files through the W API, message boxes, code page 936.
 #include "platform/win32/win32_services.hpp"
 
+#include "platform/text_until_zero.hpp"
 #include "platform/win32/wide_text.hpp"
 
 #include <windows.h>
@@ -69,15 +70,7 @@ platform::TextFileRead Win32Services::readTextUntilZero(const std::string& path,
             return result;
         }
         if (got == 0) break;
-        const void* zero = std::memchr(buffer, 0, got);
-        const std::size_t keep = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer) : got;
-        if (result.text.size() + keep > limit) {
-            result.overLimit = true;
-            result.text.append(buffer, limit - result.text.size());
-            break;
-        }
-        result.text.append(buffer, keep);
-        if (zero) break;
+        if (!platform::takeChunk(result, buffer, got, limit)) break;
     }
     result.readable = true;
     return result;
