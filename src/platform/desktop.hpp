@@ -39,6 +39,9 @@ public:
     virtual Rect windowRect(WindowHandle window) = 0;         // screen pixels, outer frame
     virtual void moveWindow(WindowHandle window, Rect place) = 0;
 
+    // Whether windows can be made glass: a system of version 6 or later with composition on.
+    virtual bool glassAvailable() = 0;
+
     virtual void sleepMilliseconds(int milliseconds) = 0;
     // Runs the work on a detached worker thread; false when none could be started.
     virtual bool startWorker(std::function<void()> work) = 0;

@@ -94,6 +94,23 @@ public:
 
     std::function<void()> onTextChanged;
     std::function<void(KeyPress)> onKeyDown;  // every key-down, auto-repeat included
+    std::function<void()> onDoubleClick;      // after the box has taken the click itself
+};
+
+// A hyperlink: its caption centred on one line, without a border. A press with the left button
+// runs onLeftPress and then opens the link's address through the system shell; once the shell
+// has opened it, the link shows its visited colour. Under the mouse it shows its hover colour.
+class Link : public Control {
+public:
+    virtual std::string caption() const = 0;
+    virtual std::string address() const = 0;
+    virtual void setHoverColour(Colour colour) = 0;
+    virtual Colour hoverColour() const = 0;
+    virtual void setVisitedColour(Colour colour) = 0;
+    virtual Colour visitedColour() const = 0;
+    virtual bool isVisited() const = 0;
+
+    std::function<void()> onLeftPress;
 };
 
 class CheckBox : public Control {
@@ -131,10 +148,15 @@ public:
     virtual void showAt(Point screenPoint) = 0;
 };
 
+class Window;
+
 struct WindowLayout {
     std::string caption;
     int clientWidth = 0;
     int clientHeight = 0;
+    // A window with an owner stays above it, has no minimise button and keeps a task bar button
+    // of its own; it is the kind shown by Toolkit::runModal.
+    Window* owner = nullptr;
 };
 
 // A top-level window with a fixed frame (caption, minimise and close, no maximise), centred on
@@ -146,6 +168,9 @@ public:
     // `name` is the control's form name: testers and accessibility tools find it by that.
     virtual Label& addLabel(std::string_view name, Rect place, std::string_view caption) = 0;
     virtual EditBox& addEditBox(std::string_view name, Rect place) = 0;
+    // Several lines, centred, no scroll bars; the selection hides when the box loses the focus.
+    virtual EditBox& addTextBox(std::string_view name, Rect place) = 0;
+    virtual Link& addLink(std::string_view name, Rect place, std::string_view caption, std::string_view address) = 0;
     virtual CheckBox& addCheckBox(std::string_view name, Rect place, std::string_view caption) = 0;
     virtual ListBox& addListBox(std::string_view name, Rect place) = 0;
     virtual PopupMenu& addPopupMenu(std::string_view name) = 0;
@@ -155,6 +180,12 @@ public:
     virtual void setTopmost(bool topmost) = 0;
     virtual bool isTopmost() const = 0;
     virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void setCaption(std::string_view caption) = 0;
+    virtual std::string caption() const = 0;
+    // Glass: pixels of `keyColour` become see-through and the system's glass frame covers the
+    // whole client area. Only where Desktop::glassAvailable says the system offers it.
+    virtual void applyGlass(Colour keyColour) = 0;
 
     virtual void show() = 0;
     virtual void close() = 0;
@@ -173,6 +204,9 @@ public:
     virtual std::unique_ptr<Window> createWindow(const WindowLayout& layout) = 0;
     // Runs until the first window created has closed.
     virtual void runMessageLoop() = 0;
+    // Shows `dialog` (created with `owner` as its owner) and returns once it has closed; `owner`
+    // is disabled meanwhile and enabled again before the dialog goes.
+    virtual void runModal(Window& dialog, Window& owner) = 0;
     // A modal one-line input box; nothing when cancelled.
     virtual std::optional<std::string> askText(Window& owner, std::string_view caption, std::string_view prompt,
                                                std::string_view initialText) = 0;

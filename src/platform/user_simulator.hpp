@@ -5,7 +5,10 @@
 
 #include "platform/toolkit.hpp"
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -21,6 +24,10 @@ public:
     virtual void pressKey(EditBox& box, KeyPress key) = 0;
     // The left button goes down and up over the label's middle.
     virtual void click(Label& label) = 0;
+    // The left button goes down and up over the link's middle.
+    virtual void click(Link& link) = 0;
+    // Two quick left clicks in the middle of the box.
+    virtual void doubleClick(EditBox& box) = 0;
     // A click on the check box's square: the box toggles and raises onClicked.
     virtual void click(CheckBox& box) = 0;
     // A click on an item of the list: it becomes the current item and onSelectionChanged runs.
@@ -33,6 +40,9 @@ public:
     virtual void pressEscape(Window& window) = 0;
     // The next askText answers with this text (or cancels when nothing is given).
     virtual void answerNextInputBox(std::optional<std::string> answer) = 0;
+    // When a modal window is next shown, `act` runs as the user's time with it; the window is
+    // then closed if the user left it open, so a test never waits for a person.
+    virtual void whileNextModal(std::function<void(Window& dialog)> act) = 0;
     // Lets queued work of the toolkit run (window messages on win32).
     virtual void settle() = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "platform/system_services.hpp"
 #include "platform/toolkit.hpp"
+#include "ui/about_window.hpp"
 #include "ui/settings.hpp"
 #include "ui/strings.hpp"
 
@@ -25,6 +26,7 @@ MainWindow::MainWindow(const Services& services)
     }
     controls_.onTopLabel->onLeftPress = [this] { toggleOnTop(); };
     controls_.onTopCheck->onClicked = [this] { applyOnTop(); };
+    controls_.aboutButton->onLeftPress = [this] { showAbout(); };
     controls_.commentsMenu->addItem(strings::kAddItem, [this] { comments_.addComment(); });
     controls_.commentsMenu->addItem(strings::kEditItem, [this] { comments_.editComment(); });
     controls_.commentsMenu->addItem(strings::kDeleteItem, [this] { comments_.deleteComment(); });
@@ -70,6 +72,15 @@ void MainWindow::sheetOpened() {
 void MainWindow::chooseScheme(int scheme) {
     colours_.schemeIndex = scheme;
     applyScheme(colours_, colours_.schemeIndex, *window_, controls_);
+}
+
+// Modal: the main window is disabled and not on top while the About window is open; its closing
+// brings always-on-top back when OnTopCheck asks for it.
+void MainWindow::showAbout() {
+    window_->setTopmost(false);
+    cues_.playClickCue();
+    AboutWindow about(services_, *window_, *controls_.onTopCheck, hover_, cues_);
+    about.run();
 }
 
 void MainWindow::applyOnTop() { window_->setTopmost(controls_.onTopCheck->isChecked()); }

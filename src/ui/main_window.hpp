@@ -43,6 +43,7 @@ private:
     void applyOnTop();
     void toggleOnTop();
     void sheetOpened();
+    void showAbout();
 
     Services services_;
     std::unique_ptr<platform::Window> window_;

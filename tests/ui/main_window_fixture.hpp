@@ -7,6 +7,7 @@
 #include "platform/headless/headless_system.hpp"
 #include "platform/headless/headless_toolkit.hpp"
 #include "ui/main_window.hpp"
+#include "ui/sound_images.hpp"
 #include "ui/strings.hpp"
 
 #include <gtest/gtest.h>
@@ -95,7 +96,7 @@ inline void PrintTo(const RowView& row, std::ostream* out) {
 using Rows = std::array<RowView, 3>;
 
 // The tests' sound player: counts as the headless one does and also names every sound handed
-// over ("hover", "click" or "other"), so that a test can tell the cues apart.
+// over ("hover", "click", "music" or "other"), so that a test can tell the cues apart.
 class RecordingSoundPlayer final : public platform::SoundPlayer {
 public:
     int played = 0;
@@ -109,6 +110,8 @@ public:
             names.emplace_back("hover");
         } else if (image.data() == ui::clickCue().data()) {
             names.emplace_back("click");
+        } else if (image.data() == ui::aboutMusicImage().data()) {
+            names.emplace_back("music");
         } else {
             names.emplace_back("other");
         }

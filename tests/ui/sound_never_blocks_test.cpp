@@ -28,6 +28,7 @@ public:
     std::string windowText(platform::WindowHandle) override { return {}; }
     platform::Rect windowRect(platform::WindowHandle) override { return {}; }
     void moveWindow(platform::WindowHandle, platform::Rect) override {}
+    bool glassAvailable() override { return false; }
     void sleepMilliseconds(int) override {}
     bool startWorker(std::function<void()> work) override {
         ++running;

@@ -30,6 +30,7 @@ public:
     std::vector<int> sleeps;
     std::deque<std::function<void()>> workers;  // started, not yet run
     std::function<void(int attempt)> onSleep;   // lets a test change the desktop between attempts
+    bool glass = false;
 
     TaskBar taskBar() override { return bar; }
     Point screenSize() override { return screen; }
@@ -38,6 +39,7 @@ public:
     std::string windowText(WindowHandle window) override;
     Rect windowRect(WindowHandle window) override;
     void moveWindow(WindowHandle window, Rect place) override;
+    bool glassAvailable() override { return glass; }
     void sleepMilliseconds(int milliseconds) override;
     bool startWorker(std::function<void()> work) override;
 
@@ -58,7 +60,11 @@ class HeadlessSoundPlayer final : public SoundPlayer {
 public:
     int played = 0;
     int stopped = 0;
-    void playWave(std::span<const std::uint8_t>) override { ++played; }
+    std::vector<const std::uint8_t*> images;  // the start of every image played, in order
+    void playWave(std::span<const std::uint8_t> image) override {
+        ++played;
+        images.push_back(image.data());
+    }
     void stopAllSounds() override { ++stopped; }
 };
 

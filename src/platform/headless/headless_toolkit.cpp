@@ -64,6 +64,15 @@ EditBox& HeadlessWindow::addEditBox(std::string_view name, Rect place) {
     return control;
 }
 
+EditBox& HeadlessWindow::addTextBox(std::string_view name, Rect place) { return addEditBox(name, place); }
+
+Link& HeadlessWindow::addLink(std::string_view name, Rect place, std::string_view caption, std::string_view address) {
+    auto& control = *links_.emplace_back(
+        std::make_unique<HeadlessLink>(std::string(name), place, std::string(caption), std::string(address)));
+    order_.emplace_back(name, &control);
+    return control;
+}
+
 CheckBox& HeadlessWindow::addCheckBox(std::string_view name, Rect place, std::string_view caption) {
     auto& control =
         *checkBoxes_.emplace_back(std::make_unique<HeadlessCheckBox>(std::string(name), place, std::string(caption)));
@@ -99,6 +108,7 @@ HeadlessLabel& HeadlessWindow::label(std::string_view formName) { return find(la
 HeadlessEditBox& HeadlessWindow::editBox(std::string_view name) { return find(editBoxes_, name); }
 HeadlessCheckBox& HeadlessWindow::checkBox(std::string_view name) { return find(checkBoxes_, name); }
 HeadlessListBox& HeadlessWindow::listBox(std::string_view name) { return find(listBoxes_, name); }
+HeadlessLink& HeadlessWindow::link(std::string_view name) { return find(links_, name); }
 HeadlessPopupMenu& HeadlessWindow::popupMenu(std::string_view name) { return find(menus_, name); }
 
 std::vector<std::pair<std::string, Control*>> HeadlessWindow::controls() const { return order_; }
@@ -127,6 +137,15 @@ std::unique_ptr<Window> HeadlessToolkit::createWindow(const WindowLayout& layout
     auto window = std::make_unique<HeadlessWindow>(layout);
     windows.push_back(window.get());
     return window;
+}
+
+void HeadlessToolkit::runModal(Window& dialog, Window& owner) {
+    auto& shown = static_cast<HeadlessWindow&>(dialog);
+    owner.setEnabled(false);
+    shown.show();
+    if (const auto act = std::exchange(whileModal, nullptr)) act(shown);
+    shown.close();
+    owner.setEnabled(true);
 }
 
 std::optional<std::string> HeadlessToolkit::askText(Window&, std::string_view caption, std::string_view prompt,
@@ -168,6 +187,18 @@ void HeadlessUser::click(CheckBox& box) {
     if (!box.isEnabled()) return;
     box.setChecked(!box.isChecked());
     if (box.onClicked) box.onClicked();
+}
+
+void HeadlessUser::click(Link& link) {
+    auto& shown = static_cast<HeadlessLink&>(link);
+    if (!shown.isEnabled()) return;
+    if (shown.onLeftPress) shown.onLeftPress();
+    toolkit_.openedAddresses.push_back(shown.address());
+    if (toolkit_.shellOpens) shown.visited = true;
+}
+
+void HeadlessUser::doubleClick(EditBox& box) {
+    if (box.isEnabled() && box.onDoubleClick) box.onDoubleClick();
 }
 
 void HeadlessUser::clickItem(ListBox& list, int index) {

@@ -6,8 +6,10 @@
 #include "platform/user_simulator.hpp"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,27 @@ private:
     std::string text_;
 };
 
+class HeadlessLink final : public HeadlessControl<Link> {
+public:
+    HeadlessLink(std::string formName, Rect formPlace, std::string caption, std::string address)
+        : HeadlessControl(std::move(formName), formPlace), caption_(std::move(caption)), address_(std::move(address)) {}
+    bool visited = false;
+
+    std::string caption() const override { return caption_; }
+    std::string address() const override { return address_; }
+    void setHoverColour(Colour colour) override { hover_ = colour; }
+    Colour hoverColour() const override { return hover_; }
+    void setVisitedColour(Colour colour) override { visitedColour_ = colour; }
+    Colour visitedColour() const override { return visitedColour_; }
+    bool isVisited() const override { return visited; }
+
+private:
+    std::string caption_;
+    std::string address_;
+    Colour hover_ = 0;
+    Colour visitedColour_ = 0;
+};
+
 class HeadlessCheckBox final : public HeadlessControl<CheckBox> {
 public:
     HeadlessCheckBox(std::string formName, Rect formPlace, std::string text)
@@ -139,9 +162,13 @@ public:
     bool enabled = true;
     bool shown = false;
     bool closed = false;
+    std::string shownCaption = layout.caption;
+    std::optional<Colour> glassKey;  // set once applyGlass has run
 
     Label& addLabel(std::string_view name, Rect place, std::string_view caption) override;
     EditBox& addEditBox(std::string_view name, Rect place) override;
+    EditBox& addTextBox(std::string_view name, Rect place) override;
+    Link& addLink(std::string_view name, Rect place, std::string_view caption, std::string_view address) override;
     CheckBox& addCheckBox(std::string_view name, Rect place, std::string_view caption) override;
     ListBox& addListBox(std::string_view name, Rect place) override;
     PopupMenu& addPopupMenu(std::string_view name) override;
@@ -150,6 +177,10 @@ public:
     void setTopmost(bool value) override { topmost = value; }
     bool isTopmost() const override { return topmost; }
     void setEnabled(bool value) override { enabled = value; }
+    bool isEnabled() const override { return enabled; }
+    void setCaption(std::string_view text) override { shownCaption = text; }
+    std::string caption() const override { return shownCaption; }
+    void applyGlass(Colour keyColour) override { glassKey = keyColour; }
     void show() override { shown = true; }
     void close() override;
 
@@ -158,6 +189,7 @@ public:
     HeadlessEditBox& editBox(std::string_view name);
     HeadlessCheckBox& checkBox(std::string_view name);
     HeadlessListBox& listBox(std::string_view name);
+    HeadlessLink& link(std::string_view name);
     // The list box under a client point, if any.
     HeadlessListBox* listBoxAt(Point point);
     HeadlessPopupMenu& popupMenu(std::string_view name);
@@ -172,6 +204,7 @@ private:
     std::vector<std::unique_ptr<HeadlessEditBox>> editBoxes_;
     std::vector<std::unique_ptr<HeadlessCheckBox>> checkBoxes_;
     std::vector<std::unique_ptr<HeadlessListBox>> listBoxes_;
+    std::vector<std::unique_ptr<HeadlessLink>> links_;
     std::vector<std::unique_ptr<HeadlessPopupMenu>> menus_;
     std::vector<std::pair<std::string, Control*>> order_;
 };
@@ -180,6 +213,10 @@ class HeadlessToolkit final : public Toolkit {
 public:
     std::unique_ptr<Window> createWindow(const WindowLayout& layout) override;
     void runMessageLoop() override {}
+    // Disables the owner, shows the dialog, runs `whileModal` as the user's time with the dialog
+    // and closes the dialog if the user left it open.
+    void runModal(Window& dialog, Window& owner) override;
+    std::function<void(Window& dialog)> whileModal;  // the next modal window's user, then cleared
     std::optional<std::string> askText(Window& owner, std::string_view caption, std::string_view prompt,
                                        std::string_view initialText) override;
 
@@ -191,6 +228,8 @@ public:
     std::vector<InputBoxShown> inputBoxes;                 // every input box shown, in order
     std::deque<std::optional<std::string>> inputAnswers;  // answers for the next boxes; cancel when empty
     std::vector<HeadlessWindow*> windows;                  // every window created, in order
+    std::vector<std::string> openedAddresses;              // every address handed to the shell
+    bool shellOpens = true;                                // whether the shell can open them
 
     // The pointer, in screen pixels; a window's client area starts at the screen's origin here.
     Point pointer;
@@ -208,6 +247,8 @@ public:
     void pressKey(EditBox& box, KeyPress key) override;
     void click(Label& label) override;
     void click(CheckBox& box) override;
+    void click(Link& link) override;
+    void doubleClick(EditBox& box) override;
     void clickItem(ListBox& list, int index) override;
     void doubleClickItem(ListBox& list, int index) override;
     void rightPress(ListBox& list, Point at) override;
@@ -216,6 +257,7 @@ public:
     void dropFiles(Window& window, const std::vector<std::string>& paths) override;
     void pressEscape(Window& window) override;
     void answerNextInputBox(std::optional<std::string> answer) override;
+    void whileNextModal(std::function<void(Window& dialog)> act) override { toolkit_.whileModal = std::move(act); }
     void settle() override {}
 
     // Replaces the box's whole text as a paste over a full selection would: one change.

@@ -35,6 +35,8 @@ public:
     virtual void menuShowing(const platform::PopupMenu& menu, HWND owner) = 0;
     // The input box has its texts in place and is about to be shown: queue the answer.
     virtual void inputBoxShowing(HWND dialog) = 0;
+    // A modal window has been shown: act in it, and close it if it is still open.
+    virtual void modalShowing(platform::Window& dialog) = 0;
 };
 
 // One font per face and size for the whole toolkit: forty controls share one, instead of each
@@ -220,11 +222,46 @@ private:
     HFONT shownFont_ = nullptr;
 };
 
+//--- Link: a window class of the program's own
+
+class Win32Link final : public Win32Control<platform::Link> {
+public:
+    Win32Link(SharedState state, HWND parent, std::string_view formName, platform::Rect place,
+              std::string_view caption, std::string_view address);
+    void create(int id) override;
+
+    std::string caption() const override { return caption_; }
+    std::string address() const override { return address_; }
+    void setHoverColour(platform::Colour colour) override;
+    platform::Colour hoverColour() const override { return hover_; }
+    void setVisitedColour(platform::Colour colour) override;
+    platform::Colour visitedColour() const override { return visitedColour_; }
+    bool isVisited() const override { return visited_; }
+
+    static void registerClass(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint();
+    void pointerEntered();
+    void pressed();
+
+    std::string caption_;
+    std::string address_;
+    platform::Colour hover_ = 0;
+    platform::Colour visitedColour_ = 0;
+    bool visited_ = false;
+    bool hot_ = false;  // the pointer is over the link
+};
+
 //--- Edit box
 
 class Win32EditBox final : public Win32Control<platform::EditBox> {
 public:
-    using Win32Control::Win32Control;
+    // A multi-line box is centred, without scroll bars, and hides its selection without focus.
+    Win32EditBox(SharedState state, HWND parent, std::string_view formName, platform::Rect place, bool multiLine)
+        : Win32Control(std::move(state), parent, formName, place), multiLine_(multiLine) {}
     void create(int id) override;
 
     void setText(std::string_view text) override;
@@ -238,6 +275,7 @@ private:
     LRESULT dialogCode(WPARAM wParam, LPARAM lParam);
 
     bool writing_ = false;  // the native EN_CHANGE of a write from code is not the user's
+    bool multiLine_ = false;
 };
 
 //--- Check box
@@ -314,6 +352,9 @@ public:
 
     platform::Label& addLabel(std::string_view name, platform::Rect place, std::string_view caption) override;
     platform::EditBox& addEditBox(std::string_view name, platform::Rect place) override;
+    platform::EditBox& addTextBox(std::string_view name, platform::Rect place) override;
+    platform::Link& addLink(std::string_view name, platform::Rect place, std::string_view caption,
+                            std::string_view address) override;
     platform::CheckBox& addCheckBox(std::string_view name, platform::Rect place, std::string_view caption) override;
     platform::ListBox& addListBox(std::string_view name, platform::Rect place) override;
     platform::PopupMenu& addPopupMenu(std::string_view name) override;
@@ -323,6 +364,10 @@ public:
     void setTopmost(bool topmost) override;
     bool isTopmost() const override;
     void setEnabled(bool enabled) override;
+    bool isEnabled() const override;
+    void setCaption(std::string_view caption) override;
+    std::string caption() const override { return caption_; }
+    void applyGlass(platform::Colour keyColour) override;
     void show() override;
     void close() override;
 
@@ -346,6 +391,8 @@ private:
 
     SharedState state_;
     HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;  // enabled again before this window goes, so it takes the activation
+    std::string caption_;
     platform::Colour background_ = platform::kDefaultColour;
     GdiObject<HBRUSH> brush_;
     bool closing_ = false;
@@ -371,6 +418,7 @@ public:
 
     std::unique_ptr<platform::Window> createWindow(const platform::WindowLayout& layout) override;
     void runMessageLoop() override;
+    void runModal(platform::Window& dialog, platform::Window& owner) override;
     std::optional<std::string> askText(platform::Window& owner, std::string_view caption, std::string_view prompt,
                                        std::string_view initialText) override;
     platform::Point pointerPosition() override;

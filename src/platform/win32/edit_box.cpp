@@ -19,7 +19,9 @@ int heldModifiers() {
 }  // namespace
 
 void Win32EditBox::create(int id) {
-    createSystemControl(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, L"", id);
+    // Without ES_NOHIDESEL the selection hides while the box has no focus.
+    const DWORD style = multiLine_ ? ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | ES_WANTRETURN : ES_AUTOHSCROLL;
+    createSystemControl(L"EDIT", WS_TABSTOP | style, L"", id);
     // A sheet's field has no length limit of its own; 0 lifts the control's default one.
     if (hwnd()) SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
 }
@@ -57,6 +59,11 @@ LRESULT Win32EditBox::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETDLGCODE:
         return dialogCode(wParam, lParam);
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT result = ChildControl::subclassed(message, wParam, lParam);
+        if (onDoubleClick) onDoubleClick();
+        return result;
+    }
     default:
         break;
     }
@@ -69,11 +76,13 @@ void Win32EditBox::keyDown(WPARAM key) {
 
 // The dialog manager of the message loop would turn Enter into a command for the window; the box
 // asks for it so its key-down reaches the program. Tab still moves the focus and Esc still
-// closes the window.
+// closes the window, also from a multi-line box, which would otherwise take every key.
 LRESULT Win32EditBox::dialogCode(WPARAM wParam, LPARAM lParam) {
     LRESULT code = ChildControl::subclassed(WM_GETDLGCODE, wParam, lParam);
     const auto* message = reinterpret_cast<const MSG*>(lParam);
-    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    if (!message || message->message != WM_KEYDOWN) return code;
+    if (message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    if (message->wParam == VK_TAB || message->wParam == VK_ESCAPE) code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
     return code;
 }
 

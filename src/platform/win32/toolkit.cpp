@@ -19,6 +19,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : state_(std::make_shared<Toolkit
     if (dpi > 0) state_->scale.dpi = dpi;
     Win32Window::registerClass(instance);
     Win32Label::registerClass(instance);
+    Win32Link::registerClass(instance);
 }
 
 std::unique_ptr<platform::Window> Win32Toolkit::createWindow(const platform::WindowLayout& layout) {
@@ -31,6 +32,25 @@ void Win32Toolkit::runMessageLoop() {
     if (!state_->firstWindow) return;
     MSG message;
     while (!state_->firstWindowClosed && GetMessageW(&message, nullptr, 0, 0) > 0) dispatchMessage(message);
+}
+
+// The window's own loop: messages run until the dialog has gone. A quit request ends it early
+// and is passed on to the loop outside.
+void Win32Toolkit::runModal(platform::Window& dialog, platform::Window& owner) {
+    auto& shown = static_cast<Win32Window&>(dialog);
+    owner.setEnabled(false);
+    shown.show();
+    if (state_->responder) state_->responder->modalShowing(shown);
+    MSG message;
+    while (shown.hwnd()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        dispatchMessage(message);
+    }
+    owner.setEnabled(true);
 }
 
 std::optional<std::string> Win32Toolkit::askText(platform::Window& owner, std::string_view caption,

@@ -14,6 +14,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace cuepad::win32 {
 namespace {
@@ -57,6 +58,12 @@ MouseTarget mouseTarget(HWND over, POINT client) {
     POINT inTarget = screen;
     ScreenToClient(target, &inTarget);
     return {target, inTarget};
+}
+
+MouseTarget middleOf(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return mouseTarget(hwnd, {client.right / 2, client.bottom / 2});
 }
 
 void sendMouse(const MouseTarget& target, UINT message, WPARAM buttons) {
@@ -120,6 +127,8 @@ public:
     void pressKey(platform::EditBox& box, platform::KeyPress key) override;
     void click(platform::Label& label) override;
     void click(platform::CheckBox& box) override;
+    void click(platform::Link& link) override;
+    void doubleClick(platform::EditBox& box) override;
     void clickItem(platform::ListBox& list, int index) override;
     void doubleClickItem(platform::ListBox& list, int index) override;
     void rightPress(platform::ListBox& list, platform::Point at) override;
@@ -128,6 +137,7 @@ public:
     void dropFiles(platform::Window& window, const std::vector<std::string>& paths) override;
     void pressEscape(platform::Window& window) override;
     void answerNextInputBox(std::optional<std::string> answer) override { inputAnswers_.push_back(std::move(answer)); }
+    void whileNextModal(std::function<void(platform::Window& dialog)> act) override { modalAct_ = std::move(act); }
     void settle() override { runPendingMessages(); }
 
     void chooseOnNextShow(platform::PopupMenu& menu, int item) override { menuChoices_[&menu] = item; }
@@ -137,6 +147,7 @@ public:
 private:
     void menuShowing(const platform::PopupMenu& menu, HWND owner) override;
     void inputBoxShowing(HWND dialog) override;
+    void modalShowing(platform::Window& dialog) override;
     POINT toScreen(platform::Point at) const { return {state_->scale.toScreen(at.x), state_->scale.toScreen(at.y)}; }
     // The middle of the item, scrolled into view first as a person would.
     std::optional<MouseTarget> itemTarget(platform::ListBox& list, int index) const;
@@ -145,6 +156,7 @@ private:
     std::map<const platform::PopupMenu*, int> menuChoices_;
     std::deque<std::optional<std::string>> inputAnswers_;
     std::vector<InputBoxShown> shownInputBoxes_;
+    std::function<void(platform::Window& dialog)> modalAct_;
 };
 
 // One WM_CHAR per character, as the keyboard sends them. A person clicks after the text first,
@@ -181,11 +193,27 @@ void Simulator::pressKey(platform::EditBox& box, platform::KeyPress key) {
 }
 
 void Simulator::click(platform::Label& label) {
-    const HWND hwnd = handleOf(label);
+    if (const HWND hwnd = handleOf(label)) pressAndRelease(middleOf(hwnd));
+}
+
+void Simulator::click(platform::Link& link) {
+    if (const HWND hwnd = handleOf(link)) pressAndRelease(middleOf(hwnd));
+}
+
+// As the system reports two quick clicks: down, up, double-click, up.
+void Simulator::doubleClick(platform::EditBox& box) {
+    const HWND hwnd = handleOf(box);
     if (!hwnd) return;
-    RECT client;
-    GetClientRect(hwnd, &client);
-    pressAndRelease(mouseTarget(hwnd, {client.right / 2, client.bottom / 2}));
+    const MouseTarget target = middleOf(hwnd);
+    pressAndRelease(target);
+    sendMouse(target, WM_LBUTTONDBLCLK, MK_LBUTTON);
+    sendMouse(target, WM_LBUTTONUP, 0);
+}
+
+void Simulator::modalShowing(platform::Window& dialog) {
+    if (const auto act = std::exchange(modalAct_, nullptr)) act(dialog);
+    runPendingMessages();
+    dialog.close();
 }
 
 // On the square, which sits at the left edge, vertically centred.

@@ -5,6 +5,7 @@
 #include "platform/win32/wide_text.hpp"
 
 #include <windows.h>
+#include <dwmapi.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -79,6 +80,20 @@ platform::Rect Win32Desktop::windowRect(platform::WindowHandle window) {
 
 void Win32Desktop::moveWindow(platform::WindowHandle window, platform::Rect place) {
     MoveWindow(toHandle(window), place.x, place.y, place.width, place.height, TRUE);
+}
+
+// Version 6 or later, and the desktop window manager composing. A failed version query leaves
+// the major version 0; the window manager's library is looked up only on such systems.
+bool Win32Desktop::glassAvailable() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;  // 148 bytes
+    GetVersionExA(&version);
+    if (version.dwMajorVersion < 6) return false;
+    const auto compositionEnabled = CUEPAD_LAZY(L"dwmapi.dll", DwmIsCompositionEnabled);
+    if (compositionEnabled == nullptr) return false;
+    BOOL enabled = FALSE;
+    compositionEnabled(&enabled);
+    return enabled == TRUE;
 }
 
 void Win32Desktop::sleepMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }

@@ -14,6 +14,7 @@ public:
     std::string windowText(platform::WindowHandle window) override;
     platform::Rect windowRect(platform::WindowHandle window) override;
     void moveWindow(platform::WindowHandle window, platform::Rect place) override;
+    bool glassAvailable() override;
     void sleepMilliseconds(int milliseconds) override;
     bool startWorker(std::function<void()> work) override;
 };

@@ -6,6 +6,7 @@
 
 #include "platform/win32/wide_text.hpp"
 
+#include <dwmapi.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -14,8 +15,10 @@ namespace cuepad::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"CuepadWindow";
-// Caption, minimise and close; no sizing border and no maximise.
+// Caption, minimise and close; no sizing border and no maximise. An owned window has no
+// minimise button and keeps a task bar button of its own.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kOwnedWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 }  // namespace
 
@@ -48,15 +51,19 @@ Win32Window::~Win32Window() {
 
 void Win32Window::create(const platform::WindowLayout& layout) {
     const Scale& scale = state_->scale;
+    owner_ = layout.owner ? static_cast<Win32Window*>(layout.owner)->hwnd() : nullptr;
+    caption_ = layout.caption;
+    const DWORD style = owner_ ? kOwnedWindowStyle : kWindowStyle;
+    const DWORD exStyle = owner_ ? WS_EX_APPWINDOW : 0;
     RECT frame{0, 0, scale.toScreen(layout.clientWidth), scale.toScreen(layout.clientHeight)};
-    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = std::max(work.left, work.left + (work.right - work.left - width) / 2);
     const int y = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
-    CreateWindowExW(0, kWindowClass, toWide(layout.caption).c_str(), kWindowStyle, x, y, width, height, nullptr,
+    CreateWindowExW(exStyle, kWindowClass, toWide(layout.caption).c_str(), style, x, y, width, height, owner_,
                     nullptr, state_->instance, this);
     if (!hwnd_) return;
     // What DragAcceptFiles does, without loading the shell library at start.
@@ -178,6 +185,11 @@ void Win32Window::activated(WPARAM wParam) {
 }
 
 void Win32Window::destroyed() {
+    // An owned window goes with its owner without a close of its own: it still says goodbye.
+    if (!closing_) {
+        closing_ = true;
+        if (onClosing) onClosing();
+    }
     if (state_->firstWindow != hwnd_) return;
     state_->firstWindowClosed = true;
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);  // wakes the message loop
@@ -196,7 +208,16 @@ platform::Label& Win32Window::addLabel(std::string_view name, platform::Rect pla
 }
 
 platform::EditBox& Win32Window::addEditBox(std::string_view name, platform::Rect place) {
-    return adopt(std::make_unique<Win32EditBox>(state_, hwnd_, name, place));
+    return adopt(std::make_unique<Win32EditBox>(state_, hwnd_, name, place, false));
+}
+
+platform::EditBox& Win32Window::addTextBox(std::string_view name, platform::Rect place) {
+    return adopt(std::make_unique<Win32EditBox>(state_, hwnd_, name, place, true));
+}
+
+platform::Link& Win32Window::addLink(std::string_view name, platform::Rect place, std::string_view caption,
+                                     std::string_view address) {
+    return adopt(std::make_unique<Win32Link>(state_, hwnd_, name, place, caption, address));
 }
 
 platform::CheckBox& Win32Window::addCheckBox(std::string_view name, platform::Rect place, std::string_view caption) {
@@ -232,6 +253,27 @@ void Win32Window::setEnabled(bool enabled) {
     if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
+bool Win32Window::isEnabled() const { return hwnd_ && IsWindowEnabled(hwnd_) != 0; }
+
+void Win32Window::setCaption(std::string_view caption) {
+    caption_ = caption;
+    if (hwnd_) SetWindowTextW(hwnd_, toWide(caption_).c_str());
+}
+
+// Layered with the key colour see-through, and the glass frame over the whole client area. The
+// functions are looked up now: systems without them simply show no glass.
+void Win32Window::applyGlass(platform::Colour keyColour) {
+    if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_LAYERED);
+    if (const auto setLayered = CUEPAD_LAZY(L"user32.dll", SetLayeredWindowAttributes)) {
+        setLayered(hwnd_, screenColour(keyColour), 255, LWA_COLORKEY);
+    }
+    if (const auto extendFrame = CUEPAD_LAZY(L"dwmapi.dll", DwmExtendFrameIntoClientArea)) {
+        const MARGINS wholeClientArea{-1, -1, -1, -1};
+        extendFrame(hwnd_, &wholeClientArea);
+    }
+}
+
 void Win32Window::show() {
     if (!hwnd_) return;
     ShowWindow(hwnd_, SW_SHOW);
@@ -242,6 +284,8 @@ void Win32Window::close() {
     if (!hwnd_ || closing_) return;
     closing_ = true;
     if (onClosing) onClosing();
+    // Enabled before this window goes, so the activation passes to the owner, not elsewhere.
+    if (owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
