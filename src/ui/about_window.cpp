@@ -93,7 +93,12 @@ AboutWindow::AboutWindow(const Services& services, platform::Window& owner, cons
     created();
 }
 
-void AboutWindow::run() { services_.toolkit.runModal(*window_, owner_); }
+// Always-on-top comes back once this window has gone: a window that still owns a window below
+// it cannot be put on top everywhere (Wine refuses it).
+void AboutWindow::run() {
+    services_.toolkit.runModal(*window_, owner_);
+    if (restoreOnTop_) owner_.setTopmost(true);
+}
 
 // Glass: the window and the links take the key colour, which the glass then shows through.
 void AboutWindow::created() {
@@ -119,7 +124,7 @@ void AboutWindow::textDoubleClicked() {
 void AboutWindow::closing() {
     services_.sounds.stopAllSounds();
     musicStarted_ = false;
-    if (onTopCheck_.isChecked()) owner_.setTopmost(true);
+    restoreOnTop_ = onTopCheck_.isChecked();
 }
 
 }  // namespace cuepad::ui

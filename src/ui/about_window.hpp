@@ -29,7 +29,8 @@ public:
     AboutWindow(const AboutWindow&) = delete;
     AboutWindow& operator=(const AboutWindow&) = delete;
 
-    // Shows the window and returns once the user has closed it.
+    // Shows the window and returns once the user has closed it, with the owner back on top
+    // when OnTopCheck was checked then.
     void run();
 
 private:
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<platform::Window> window_;
     std::array<platform::Link*, 3> links_{};  // UpdateLink, HomeLink, DonateLink
     bool musicStarted_ = false;
+    bool restoreOnTop_ = false;  // OnTopCheck was checked when the window closed
 };
 
 }  // namespace cuepad::ui

@@ -2,6 +2,7 @@
 // from outside only (window messages and input), checking the controls, the colours on screen,
 // the always-on-top option, closing, and the settings file beside the program.
 // Usage: e2e_driver [--screenshot-handshake FOLDER] [PATH\cuepad.exe]
+#include "about_checks.hpp"
 #include "check_report.hpp"
 #include "cuepad_process.hpp"
 #include "expected_window.hpp"
@@ -145,7 +146,8 @@ void secondStart(CheckReport& report, const TestFolder& folder, const Screen& sc
                  describeSettings(settings));
 }
 
-// A number outside 0 to 5 in the settings file is treated as the default scheme 3.
+// A number outside 0 to 5 in the settings file is treated as the default scheme 3. Then the
+// keyboard order and the About window.
 void outOfRangeStart(CheckReport& report, const TestFolder& folder, const Screen& screen) {
     folder.writeSettings(settingsWithScheme(7));
     CuepadRun run(folder.program());
@@ -158,6 +160,8 @@ void outOfRangeStart(CheckReport& report, const TestFolder& folder, const Screen
                  !isTopmost(window) && check != nullptr && checkState(check) == BST_UNCHECKED,
                  cat({"topmost ", isTopmost(window) ? "yes" : "no", ", OnTopCheck ",
                       check != nullptr ? std::to_string(checkState(check)) : "missing"}));
+    checkTabOrder(report, view);
+    checkAboutWindow(report, view, screen);
     PostMessageW(window, WM_CLOSE, 0, 0);
     checkClosed(report, "WM_CLOSE ends the third run", run);
 }

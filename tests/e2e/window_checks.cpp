@@ -205,7 +205,9 @@ void checkTextColours(CheckReport& report, const MainWindowView& view, const Sch
     const auto expect = [&](std::string_view role, Colour want, std::string_view what) {
         const HWND label = view.control(role);
         if (label == nullptr) return;
-        const COLORREF seen = inkColour(label, scheme.background);
+        // The labels repaint one after another; under load the last ones may still be due.
+        COLORREF seen = 0;
+        waitUntil([&] { return (seen = inkColour(label, scheme.background)) == want; }, std::chrono::seconds(3));
         report.check(cat({role, " text ", what, suffix}), seen == want,
                      cat({"text drawn in ", hex(seen), " instead of ", hex(want)}));
     };

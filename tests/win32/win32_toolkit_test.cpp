@@ -298,24 +298,38 @@ TEST_F(Win32ToolkitTest, LabelOverACheckBoxCaptionIsDrawnAboveIt) {
 }
 
 // The message loop's dialog manager: Tab goes from one tab stop to the next in the order the
-// controls were made, past labels; Esc closes the window and ends the loop.
+// controls were made, past plain labels but to a label with the hand pointer (a button), which
+// Space and Enter press; a label laid over a check box keeps the box's place in that order;
+// Esc closes the window and ends the loop.
 TEST_F(Win32ToolkitTest, TabMovesTheFocusAndEscapeEndsTheMessageLoop) {
     window->addEditBox("First", {10, 10, 100, 24});
     window->addLabel("Caption", {10, 40, 100, 24}, "x");
     window->addListBox("Second", {10, 70, 100, 60});
-    window->addCheckBox("Third", {10, 140, 100, 24}, "x");
+    platform::Label& button = window->addLabel("Button", {10, 135, 60, 24}, "x");
+    button.setHandPointer(true);
+    window->addCheckBox("Third", {10, 170, 100, 24}, "x");
+    window->addLabel("OverThird", {27, 170, 100, 24}, "x");
+    window->addEditBox("Fourth", {10, 200, 100, 24});
     int closing = 0;
+    int presses = 0;
     window->onClosing = [&] { ++closing; };
+    button.onLeftPress = [&] { ++presses; };
 
-    const auto tab = [&] {
-        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    const auto press = [&](WPARAM key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
         user->settle();
         return GetFocus();
     };
     SetFocus(control(L"First"));
-    EXPECT_EQ(tab(), control(L"Second"));
-    EXPECT_EQ(tab(), control(L"Third"));
-    EXPECT_EQ(tab(), control(L"First"));
+    EXPECT_EQ(press(VK_TAB), control(L"Second"));
+    EXPECT_EQ(press(VK_TAB), control(L"Button"));
+    press(VK_SPACE);
+    press(VK_RETURN);
+    EXPECT_EQ(presses, 2) << "Space and Enter press the focused button";
+    EXPECT_EQ(press(VK_TAB), control(L"Third"));
+    EXPECT_EQ(press(VK_TAB), control(L"Fourth"));
+    EXPECT_EQ(press(VK_TAB), control(L"First"));
+    EXPECT_EQ(closing, 0) << "Enter on the button is no command for the window";
 
     // Should Esc fail to end it, the loop still ends, later, with the window closed by a timer.
     const UINT_PTR rescue = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) {
@@ -326,6 +340,26 @@ TEST_F(Win32ToolkitTest, TabMovesTheFocusAndEscapeEndsTheMessageLoop) {
     KillTimer(nullptr, rescue);
     EXPECT_EQ(closing, 1);
     EXPECT_EQ(mainWindow(), nullptr);
+}
+
+// The About window's kind: above its owner, with a task bar button of its own and no minimise
+// button; a link the shell cannot open keeps its unvisited look.
+TEST_F(Win32ToolkitTest, AnOwnedWindowHasItsOwnTaskBarButtonAndNoMinimiseButton) {
+    const auto owned = toolkit->createWindow({"owned", 560, 250, window.get()});
+    const HWND hwnd = nativeWindow(*owned);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), mainWindow());
+    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, scaled(560));
+    EXPECT_EQ(client.bottom, scaled(250));
+
+    platform::Link& link = owned->addLink("HomeLink", {10, 101, 80, 20}, "x", "Z:\\no such folder\\none.cuepad-missing");
+    user->click(link);
+    EXPECT_FALSE(link.isVisited());
 }
 
 }  // namespace

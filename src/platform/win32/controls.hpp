@@ -206,13 +206,15 @@ public:
 
     void setCaption(std::string_view caption) override;
     std::string caption() const override { return caption_; }
-    void setHandPointer(bool hand) override { hand_ = hand; }
+    void setHandPointer(bool hand) override;
 
     static void registerClass(HINSTANCE instance);
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void raiseAboveOverlapped();
+    bool keyWanted(LPARAM lParam) const;
     void paint();
     bool setCursor(LPARAM lParam);
     void leftButtonDown();

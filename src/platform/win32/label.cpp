@@ -1,6 +1,7 @@
 // Labels, the window's buttons: a small window class of the program's own that paints its
 // background and caption, reacts when the left button goes down and can show the hand pointer.
-// A disabled label is a disabled window, so Windows sends it no mouse input at all.
+// A disabled label is a disabled window, so Windows sends it no mouse input at all. A label with
+// the hand pointer is a button: Tab reaches it, and Space or Enter presses it.
 #include "platform/win32/controls.hpp"
 
 #include "platform/win32/wide_text.hpp"
@@ -28,9 +29,32 @@ void Win32Label::registerClass(HINSTANCE instance) {
 
 void Win32Label::create(int id) {
     createOwnControl(kLabelClass, 0, toWide(caption_), id);
-    // Above the controls made before it: a label laid over a check box's caption hides it and
-    // takes its clicks, while the box's square stays uncovered.
-    if (hwnd()) SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (hwnd()) raiseAboveOverlapped();
+}
+
+// Just above the first control made before it that it overlaps: a label laid over a check box's
+// caption hides it and takes its clicks, while the box's square stays uncovered. Everything else
+// keeps the order of creation, which is also the order Tab walks.
+void Win32Label::raiseAboveOverlapped() {
+    RECT own;
+    GetWindowRect(hwnd(), &own);
+    for (HWND sibling = GetWindow(hwnd(), GW_HWNDFIRST); sibling && sibling != hwnd();
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        RECT other;
+        RECT common;
+        GetWindowRect(sibling, &other);
+        if (!IntersectRect(&common, &own, &other)) continue;
+        const HWND above = GetWindow(sibling, GW_HWNDPREV);
+        SetWindowPos(hwnd(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
+}
+
+void Win32Label::setHandPointer(bool hand) {
+    hand_ = hand;
+    if (!hwnd()) return;
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, hand ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
 }
 
 LRESULT CALLBACK Win32Label::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,6 +84,16 @@ LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (setCursor(lParam)) return TRUE;
         break;
+    case WM_GETDLGCODE:
+        return keyWanted(lParam) ? DLGC_WANTMESSAGE : 0;
+    case WM_KEYDOWN:
+        // Bit 30: the key was already down, an auto-repeat; one press per key stroke.
+        if ((wParam == VK_SPACE || wParam == VK_RETURN) && (lParam & (1 << 30)) == 0) leftButtonDown();
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        redraw();  // the focus rectangle
+        return 0;
     case WM_SETFONT:
         shownFont_ = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam)) redraw();
@@ -96,7 +130,19 @@ void Win32Label::paint() {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
+    if (GetFocus() == hwnd()) {
+        RECT inner = client;
+        InflateRect(&inner, -2, -2);
+        DrawFocusRect(dc, &inner);
+    }
     EndPaint(hwnd(), &paintStruct);
+}
+
+// The dialog manager of the message loop would turn Enter into a command for the window.
+bool Win32Label::keyWanted(LPARAM lParam) const {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    return hand_ && message && message->message == WM_KEYDOWN &&
+           (message->wParam == VK_RETURN || message->wParam == VK_SPACE);
 }
 
 bool Win32Label::setCursor(LPARAM lParam) {
