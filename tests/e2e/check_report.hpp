@@ -1,7 +1,7 @@
 // The drivers' output: one line per check ("ok NAME" or "FAILED NAME: why"), notes, measured
-// figures ("figure NAME: X ms") and a closing count, plus the small text helpers their messages
-// are built with. Lines are flushed at once so
-// a crash or a hang still leaves what was seen.
+// figures ("figure NAME: X ms", or sizes in their own unit) and a closing count, plus the small
+// text helpers their messages are built with. Lines are flushed at once so a crash or a hang
+// still leaves what was seen.
 #pragma once
 
 #include <cstdio>
@@ -50,10 +50,13 @@ public:
     void note(std::string_view text) { print(cat({"# ", text, "\n"})); }
 
     // A speed figure in milliseconds; whether it met its target is a note, never a failure.
-    void figure(std::string_view name, double milliseconds) {
-        char value[32];
-        std::snprintf(value, sizeof value, "%.2f", milliseconds);
-        print(cat({"figure ", name, ": ", value, " ms\n"}));
+    void figure(std::string_view name, double milliseconds) { figure(name, milliseconds, "ms", 2); }
+
+    // A figure in another unit, such as a size: "figure NAME: VALUE UNIT".
+    void figure(std::string_view name, double value, std::string_view unit, int decimals) {
+        char text[48];
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        print(cat({"figure ", name, ": ", text, " ", unit, "\n"}));
     }
 
     int failed() const { return failed_; }

@@ -1,4 +1,4 @@
-// A private copy of cuepad.exe and single runs of it.
+// A private copy of cuepad.exe, single runs of it, and whole files as bytes.
 #include "cuepad_process.hpp"
 
 #include "remote_window.hpp"
@@ -20,6 +20,28 @@ std::wstring uniqueTempFolder() {
 
 }  // namespace
 
+std::optional<std::string> readBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool writeBytes(const std::wstring& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
 TestFolder::TestFolder(const std::wstring& cuepadExe)
     : folder_(uniqueTempFolder()),
       program_(folder_ + L"\\cuepad.exe"),
@@ -33,28 +55,9 @@ TestFolder::~TestFolder() {
     RemoveDirectoryW(folder_.c_str());
 }
 
-std::optional<std::string> TestFolder::readSettings() const {
-    HANDLE file = CreateFileW(settingsFile_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
+std::optional<std::string> TestFolder::readSettings() const { return readBytes(settingsFile_); }
 
-bool TestFolder::writeSettings(std::string_view bytes) const {
-    HANDLE file = CreateFileW(settingsFile_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
+bool TestFolder::writeSettings(std::string_view bytes) const { return writeBytes(settingsFile_, bytes); }
 
 void TestFolder::removeSettings() const { DeleteFileW(settingsFile_.c_str()); }
 

@@ -1,5 +1,6 @@
 // cuepad.exe as the driver sees it: a private copy in a temporary folder (so the settings file
-// beside it belongs to the test alone) and one run of that copy, started and ended from outside.
+// beside it belongs to the test alone) and one run of that copy, started and ended from outside;
+// and the files it reads and writes, taken whole as bytes.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,11 @@
 #include <string_view>
 
 namespace cuepad::e2e {
+
+// A whole file's bytes, or nothing when it cannot be opened.
+std::optional<std::string> readBytes(const std::wstring& path);
+// Writes `bytes` as the whole file; false when it cannot.
+bool writeBytes(const std::wstring& path, std::string_view bytes);
 
 class TestFolder {
 public:

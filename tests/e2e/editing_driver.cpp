@@ -12,6 +12,7 @@
 #include "main_window_view.hpp"
 #include "open_dialog_remote.hpp"
 #include "remote_window.hpp"
+#include "sheet_session.hpp"
 #include "test_sheets.hpp"
 #include "track_rows_view.hpp"
 
@@ -32,16 +33,12 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kStartTimeout = 30s;
-constexpr auto kActionTimeout = 10s;
 constexpr double kSaveTargetMs = 20.0;
 constexpr int kSaveSamples = 7;
 
-constexpr std::string_view kOpenDialogTitle = "\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6" "CUE" "\xCE\xC4\xBC\xFE";  // 选择一个CUE文件
 constexpr std::string_view kImageDialogTitle = "\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6\xD3\xB3\xCF\xF1\xCE\xC4\xBC\xFE";  // 选择一个映像文件
-constexpr std::string_view kSaveAsTitle = "\xC1\xED\xB4\xE6" "CUE" "\xCE\xC4\xBC\xFE\xB5\xBD";  // 另存CUE文件到
 constexpr std::string_view kInputBoxTitle = "\xCA\xE4\xC8\xEB\xD0\xDE\xB8\xC4\xB5\xC4\xC4\xDA\xC8\xDD";  // 输入修改的内容
 constexpr std::string_view kSheetName = "\xB1\xE0\xBC\xAD\xB2\xE2\xCA\xD4";  // 编辑测试
-constexpr std::string_view kCopySuffix = "-\xB8\xB1\xB1\xBE.cue";          // -副本.cue
 constexpr std::string_view kImageName = "\xD3\xB3\xCF\xF1.wav";              // 映像.wav
 constexpr std::string_view kSaveAsName = "\xC1\xED\xB4\xE6\xBD\xE1\xB9\xFB";   // 另存结果 (no extension)
 constexpr std::string_view kEditedComment = "REM COMMENT \"\xD2\xD1\xD0\xDE\xB8\xC4\"";  // 已修改
@@ -66,75 +63,6 @@ TestSheet editedSheet() {
     sheet.tracks[1] = {"\xB5\xDA\xB6\xFE\xC7\xFA", "\xB6\xFE\xBA\xC5\xB8\xE8\xCA\xD6"};  // 第二曲, 二号歌手
     sheet.tracks[2] = {"\xB5\xDA\xC8\xFD\xC7\xFA", "\xC8\xFD\xBA\xC5\xB8\xE8\xCA\xD6"};  // 第三曲, 三号歌手
     return sheet;
-}
-
-std::optional<std::string> readBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-bool writeBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
-// Where two byte strings first differ, with a little of each side, for messages.
-std::string firstDifference(const std::optional<std::string>& actual, const std::string& expected) {
-    if (!actual) return "the file is missing";
-    const auto mismatch = std::mismatch(actual->begin(), actual->end(), expected.begin(), expected.end());
-    const auto at = static_cast<std::size_t>(mismatch.first - actual->begin());
-    const auto around = [&](const std::string& bytes) { return toUtf8(fromGbk(bytes.substr(at, 40))); };
-    return cat({std::to_string(actual->size()), " bytes written, ", std::to_string(expected.size()), " expected; first difference at byte ",
-                std::to_string(at), ": written \"", around(*actual), "\", expected \"", around(expected), "\""});
-}
-
-struct Session {
-    CheckReport& report;
-    const CuepadRun& run;
-    MainWindowView view;
-    std::wstring folder;
-
-    HWND control(std::string_view role) const { return view.control(role); }
-    DWORD processId() const { return GetProcessId(run.process()); }
-    std::wstring path(std::string_view gbkName) const { return folder + L"\\" + fromGbk(gbkName); }
-};
-
-// Shows a file dialog with a press on `button`, gives it `path` and confirms it.
-bool fileThroughDialog(const Session& s, std::string_view button, std::string_view title, const std::wstring& path) {
-    pressMiddle(s.control(button));
-    HWND dialog = nullptr;
-    waitUntil([&] { return (dialog = findDialog(s.processId(), fromGbk(title))) != nullptr; }, kActionTimeout);
-    if (!s.report.check(cat({"a press on ", button, " shows the dialog titled ", toUtf8(fromGbk(title))}), dialog != nullptr,
-                        "no such dialog within 10 s")) {
-        return false;
-    }
-    const bool confirmed = chooseFile(dialog, path) && waitUntil([&] { return !IsWindow(dialog); }, kActionTimeout);
-    return s.report.check(cat({"the ", toUtf8(fromGbk(title)), " dialog takes the typed path and closes"}), confirmed);
-}
-
-bool openSheet(const Session& s, const std::wstring& path, const TestSheet& sheet) {
-    if (!fileThroughDialog(s, "OpenButton", kOpenDialogTitle, path)) return false;
-    const bool shown = waitUntil(
-        [&] { return windowText(s.control("PathBox")) == path && showsPage(readTrackRows(s.view), sheet, 0); }, kActionTimeout);
-    return s.report.check("the chosen sheet fills the window", shown, describe(readTrackRows(s.view)));
-}
-
-// Replaces the whole text of a box by typing, as selecting all and typing over it does.
-void typeOver(HWND box, std::string_view gbk) {
-    PostMessageW(box, EM_SETSEL, 0, -1);
-    postChars(box, fromGbk(gbk));
 }
 
 void editBoxes(const Session& s, const TestSheet& edited) {
@@ -209,11 +137,6 @@ void editComments(const Session& s, const TestSheet& input) {
         for (const std::wstring& item : listItems(list)) items += cat({" [", toUtf8(item), "]"});
         s.report.check(step.name, shown, cat({"CommentsList holds", items}));
     }
-}
-
-// Waits until `path` holds exactly `expected`; returns whether it did.
-bool waitForBytes(const std::wstring& path, const std::string& expected) {
-    return waitUntil([&] { return readBytes(path) == expected; }, kActionTimeout);
 }
 
 void editAndSave(const Session& s, const std::string& expected) {

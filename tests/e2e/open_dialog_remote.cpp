@@ -1,4 +1,4 @@
-// The system's file dialog of another process, seen and driven from outside.
+// The system's dialogs of another process, seen and driven from outside.
 #include "open_dialog_remote.hpp"
 
 #include "remote_window.hpp"
@@ -32,6 +32,24 @@ HWND findDialog(DWORD processId, std::wstring_view title) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND waitForDialog(DWORD processId, std::wstring_view title, std::chrono::milliseconds timeout) {
+    HWND dialog = nullptr;
+    waitUntil([&] { return (dialog = findDialog(processId, title)) != nullptr; }, timeout);
+    return dialog;
+}
+
+std::wstring staticTexts(HWND dialog) {
+    std::wstring texts;
+    for (HWND child : childWindows(dialog)) {
+        if (_wcsicmp(className(child).c_str(), L"Static") != 0) continue;
+        const std::wstring text = windowText(child);
+        if (text.empty()) continue;
+        if (!texts.empty()) texts += L'\n';
+        texts += text;
+    }
+    return texts;
 }
 
 RECT freeScreenArea() {

@@ -1,8 +1,11 @@
-// Sheets made by the opening driver, and the folder they are written to.
+// Sheets made by the drivers, and the folder they are written to.
 #include "test_sheets.hpp"
 
+#include "check_report.hpp"
+#include "cuepad_process.hpp"
 #include "remote_window.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cuepad::e2e {
@@ -46,6 +49,11 @@ std::string TestSheet::text() const {
         const int number = static_cast<int>(i) + 1;
         char index[32];
         std::snprintf(index, sizeof index, "    INDEX 01 %02d:%02d:00", number / 60, number % 60);
+        if (filePerTrack && number > 1) {
+            char name[16];
+            std::snprintf(name, sizeof name, "%02d.wav", number);
+            lines.push_back(quoted("FILE", name) + " WAVE");
+        }
         lines.push_back("  " + trackLine(number));
         lines.push_back("    " + quoted("TITLE", tracks[i].title));
         lines.push_back("    " + quoted("PERFORMER", tracks[i].performer));
@@ -71,6 +79,15 @@ TestSheet numberedSheet(int trackCount, std::string_view title, std::string_view
     return sheet;
 }
 
+std::string firstDifference(const std::optional<std::string>& actual, const std::string& expected) {
+    if (!actual) return "the file is missing";
+    const auto mismatch = std::mismatch(actual->begin(), actual->end(), expected.begin(), expected.end());
+    const auto at = static_cast<std::size_t>(mismatch.first - actual->begin());
+    const auto around = [&](const std::string& bytes) { return toUtf8(fromGbk(bytes.substr(at, 40))); };
+    return cat({std::to_string(actual->size()), " bytes written, ", std::to_string(expected.size()), " expected; first difference at byte ",
+                std::to_string(at), ": written \"", around(*actual), "\", expected \"", around(expected), "\""});
+}
+
 SheetFolder::SheetFolder() {
     wchar_t base[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathW(MAX_PATH + 1, base);
@@ -87,15 +104,8 @@ SheetFolder::~SheetFolder() {
 
 std::wstring SheetFolder::add(std::string_view gbkName, const TestSheet& sheet) {
     const std::wstring path = folder_ + L"\\" + fromGbk(gbkName);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
     files_.push_back(path);
-    const std::string bytes = sheet.text();
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok ? path : std::wstring();
+    return writeBytes(path, sheet.text()) ? path : std::wstring();
 }
 
 }  // namespace cuepad::e2e

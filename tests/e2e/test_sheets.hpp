@@ -1,9 +1,10 @@
-// Sheets the opening driver makes for itself: the text of a CUE sheet in code page 936 with
-// CR LF line ends, and a private folder that holds the files it writes. Texts are GBK bytes.
+// Sheets the drivers make for themselves: the text of a CUE sheet in code page 936 with CR LF
+// line ends, and a private folder that holds the files a driver writes. Texts are GBK bytes.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ struct TestSheet {
     std::string genre;
     std::vector<std::string> comments;  // header lines that the window lists as comments
     std::vector<SheetTrack> tracks;
+    // One file per track: a FILE line "NN.wav" WAVE before every track from the second on
+    // (the album's FILE line, in the header, stands for the first).
+    bool filePerTrack = false;
 
     // The file's bytes: header, then every track with its TITLE, PERFORMER and INDEX line.
     std::string text() const;
@@ -38,6 +42,9 @@ std::string trackLine(int number);
 // A sheet of `trackCount` tracks titled "曲N" and performed by "歌手N" (N from 1), with the
 // album `title`, album `performer`, a date, a genre and two comment lines.
 TestSheet numberedSheet(int trackCount, std::string_view title, std::string_view performer);
+
+// Where two byte strings first differ, with a little of each side, for messages.
+std::string firstDifference(const std::optional<std::string>& actual, const std::string& expected);
 
 // A temporary folder for the sheets of one run; removes what it wrote when it goes.
 class SheetFolder {
