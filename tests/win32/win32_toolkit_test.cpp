@@ -362,5 +362,35 @@ TEST_F(Win32ToolkitTest, AnOwnedWindowHasItsOwnTaskBarButtonAndNoMinimiseButton)
     EXPECT_FALSE(link.isVisited());
 }
 
+// A link's caption is drawn in its text colour, in its hover colour while the pointer is over it,
+// and in its text colour again once the pointer has left.
+TEST_F(Win32ToolkitTest, ALinkShowsItsHoverColourOnlyUnderThePointer) {
+    platform::Link& link = window->addLink("HomeLink", {10, 10, 200, 40}, "IIII", "Z:\\none.cuepad-missing");
+    link.setFontPoints(20);
+    link.setTextColour(0x0000FF);
+    link.setHoverColour(0x00FFFF);
+    const HWND hwnd = control(L"HomeLink");
+    ASSERT_NE(hwnd, nullptr);
+    const auto pixelsOf = [&](COLORREF wanted) {
+        user->settle();
+        RECT client;
+        GetClientRect(hwnd, &client);
+        int count = 0;
+        const HDC dc = GetDC(hwnd);
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) count += GetPixel(dc, x, y) == wanted ? 1 : 0;
+        }
+        ReleaseDC(hwnd, dc);
+        return count;
+    };
+    EXPECT_GT(pixelsOf(0x0000FF), 20);
+    EXPECT_EQ(pixelsOf(0x00FFFF), 0);
+    user->moveMouse(link, {5, 5});
+    EXPECT_GT(pixelsOf(0x00FFFF), 20) << "under the pointer";
+    EXPECT_EQ(pixelsOf(0x0000FF), 0) << "under the pointer";
+    SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_GT(pixelsOf(0x0000FF), 20) << "after the pointer left";
+}
+
 }  // namespace
 }  // namespace cuepad::win32
