@@ -119,6 +119,7 @@ public:
     virtual void create(int id) = 0;
 
     HWND hwnd() const { return hwnd_; }
+    const platform::Rect& place() const { return place_; }
     const Scale& scale() const { return state_->scale; }
     static ChildControl* fromHwnd(HWND hwnd);
 
@@ -207,13 +208,14 @@ public:
     void setCaption(std::string_view caption) override;
     std::string caption() const override { return caption_; }
     void setHandPointer(bool hand) override;
+    // Moves the label in the stacking order to just above `below`, and so also in Tab's order.
+    void placeJustAbove(HWND below);
 
     static void registerClass(HINSTANCE instance);
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void raiseAboveOverlapped();
     bool keyWanted(LPARAM lParam) const;
     void paint();
     bool setCursor(LPARAM lParam);

@@ -27,27 +27,12 @@ void Win32Label::registerClass(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
 }
 
-void Win32Label::create(int id) {
-    createOwnControl(kLabelClass, 0, toWide(caption_), id);
-    if (hwnd()) raiseAboveOverlapped();
-}
+void Win32Label::create(int id) { createOwnControl(kLabelClass, 0, toWide(caption_), id); }
 
-// Just above the first control made before it that it overlaps: a label laid over a check box's
-// caption hides it and takes its clicks, while the box's square stays uncovered. Everything else
-// keeps the order of creation, which is also the order Tab walks.
-void Win32Label::raiseAboveOverlapped() {
-    RECT own;
-    GetWindowRect(hwnd(), &own);
-    for (HWND sibling = GetWindow(hwnd(), GW_HWNDFIRST); sibling && sibling != hwnd();
-         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        RECT other;
-        RECT common;
-        GetWindowRect(sibling, &other);
-        if (!IntersectRect(&common, &own, &other)) continue;
-        const HWND above = GetWindow(sibling, GW_HWNDPREV);
-        SetWindowPos(hwnd(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return;
-    }
+void Win32Label::placeJustAbove(HWND below) {
+    if (!hwnd()) return;
+    const HWND above = GetWindow(below, GW_HWNDPREV);
+    SetWindowPos(hwnd(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Label::setHandPointer(bool hand) {

@@ -203,8 +203,26 @@ Control& Win32Window::adopt(std::unique_ptr<Control> control) {
     return added;
 }
 
+namespace {
+
+bool overlap(const platform::Rect& a, const platform::Rect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+}  // namespace
+
+// A label laid over a control made before it (a check box's caption) goes just above that
+// control: it hides the caption and takes its clicks, while the box's square stays uncovered.
+// Everything else keeps the order of creation, which is also the order Tab walks. Found from
+// the places already known, without asking the window system about every sibling.
 platform::Label& Win32Window::addLabel(std::string_view name, platform::Rect place, std::string_view caption) {
-    return adopt(std::make_unique<Win32Label>(state_, hwnd_, name, place, caption));
+    const auto overlapped = std::find_if(controls_.begin(), controls_.end(), [&](const auto& control) {
+        return overlap(control->place(), place);
+    });
+    const HWND below = overlapped == controls_.end() ? nullptr : (*overlapped)->hwnd();
+    Win32Label& label = adopt(std::make_unique<Win32Label>(state_, hwnd_, name, place, caption));
+    if (below) label.placeJustAbove(below);
+    return label;
 }
 
 platform::EditBox& Win32Window::addEditBox(std::string_view name, platform::Rect place) {
