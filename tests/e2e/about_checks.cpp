@@ -177,6 +177,7 @@ void checkAboutWindow(CheckReport& report, const MainWindowView& view, const Scr
     PostMessageW(about, WM_CLOSE, 0, 0);
     expectClosed(report, "with OnTopCheck clear, closing the About window leaves the main window not on top", about,
                  main, false);
+    report.check("the About window opens again for the close of the main window", openAbout(view, screen) != nullptr);
 }
 
 }  // namespace cuepad::e2e

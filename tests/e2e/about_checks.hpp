@@ -13,7 +13,8 @@ namespace cuepad::e2e {
 
 void checkTabOrder(CheckReport& report, const MainWindowView& view);
 
-// Leaves the main window as it found it: About window closed, not topmost.
+// Leaves the About window open and the main window not on top: the caller then closes the main
+// window while its modal window is open, as a user may from the task bar.
 void checkAboutWindow(CheckReport& report, const MainWindowView& view, const Screen& screen);
 
 }  // namespace cuepad::e2e

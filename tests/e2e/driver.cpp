@@ -163,7 +163,7 @@ void outOfRangeStart(CheckReport& report, const TestFolder& folder, const Screen
     checkTabOrder(report, view);
     checkAboutWindow(report, view, screen);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    checkClosed(report, "WM_CLOSE ends the third run", run);
+    checkClosed(report, "WM_CLOSE ends the third run, also with the About window open", run);
 }
 
 std::wstring besideThisProgram(const wchar_t* relative) {
