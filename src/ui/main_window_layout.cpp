@@ -14,7 +14,7 @@ constexpr std::string_view kCommentsMenuName = "\xCA\xFD\xBE\xDD\xB2\xCB\xB5\xA5
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount> kMainWindowControls{{
+const std::array<ControlForm, kControlCount> kMainWindowControls{{
     {R::PathBox, K::EditBox, "\xB1\xE0\xBC\xAD\xBF\xF2\xD1\xA1\xD4\xF1\xCE\xC4\xBC\xFE", {35, 16, 530, 32}, {}},  // 编辑框选择文件
     {R::OpenButton, K::HandLabel, "\xB1\xEA\xC7\xA9" "14_\xD1\xA1\xD4\xF1" "CUE\xCE\xC4\xB1\xBE", {572, 15, 80, 32}, s::kOpen},  // 标签14_选择CUE文本
     {R::AlbumTitleLabel, K::Label, "\xB1\xEA\xC7\xA9" "5", {27, 80, 60, 24}, s::kAlbumTitle},  // 标签5
@@ -65,22 +65,22 @@ const std::array<ControlSpec, kControlCount> kMainWindowControls{{
 
 MainWindowControls createMainWindowControls(platform::Window& window) {
     MainWindowControls c{};
-    for (const ControlSpec& spec : kMainWindowControls) {
+    for (const ControlForm& form : kMainWindowControls) {
         platform::Control* control = nullptr;
-        switch (spec.kind) {
+        switch (form.kind) {
         case K::Label:
-        case K::Swatch: control = &window.addLabel(spec.formName, spec.place, spec.text); break;
+        case K::Swatch: control = &window.addLabel(form.formName, form.place, form.text); break;
         case K::HandLabel: {
-            platform::Label& label = window.addLabel(spec.formName, spec.place, spec.text);
+            platform::Label& label = window.addLabel(form.formName, form.place, form.text);
             label.setHandPointer(true);
             control = &label;
             break;
         }
-        case K::EditBox: control = &window.addEditBox(spec.formName, spec.place); break;
-        case K::ListBox: control = &window.addListBox(spec.formName, spec.place); break;
-        case K::CheckBox: control = &window.addCheckBox(spec.formName, spec.place, spec.text); break;
+        case K::EditBox: control = &window.addEditBox(form.formName, form.place); break;
+        case K::ListBox: control = &window.addListBox(form.formName, form.place); break;
+        case K::CheckBox: control = &window.addCheckBox(form.formName, form.place, form.text); break;
         }
-        c.byRole[static_cast<std::size_t>(spec.role)] = control;
+        c.byRole[static_cast<std::size_t>(form.role)] = control;
     }
     const auto edit = [&](Role role) { return static_cast<platform::EditBox*>(c.byRole[static_cast<std::size_t>(role)]); };
     const auto label = [&](Role role) { return static_cast<platform::Label*>(c.byRole[static_cast<std::size_t>(role)]); };

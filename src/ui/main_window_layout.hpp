@@ -33,7 +33,7 @@ enum class Role : int {
     Count
 };
 
-struct ControlSpec {
+struct ControlForm {
     Role role;
     ControlKind kind;
     std::string_view formName;
@@ -42,7 +42,7 @@ struct ControlSpec {
 };
 
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Role::Count);
-extern const std::array<ControlSpec, kControlCount> kMainWindowControls;
+extern const std::array<ControlForm, kControlCount> kMainWindowControls;
 
 // The controls of one main window by role. References stay valid while the window lives.
 struct MainWindowControls {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "contract/backend.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,5 @@ protected:
     Backend backend = makeBackend();
     std::unique_ptr<platform::Window> window = backend.toolkit->createWindow({"cuepad toolkit contract", 700, 720});
 };
-
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
 
 }  // namespace cuepad::testing

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_placement.hpp"
 
 #include "platform/headless/headless_desktop.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,8 @@
 namespace cuepad::dialogs {
 namespace {
 
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using cuepad::testing::PrintTo;
+using cuepad::testing::rowName;
 
 using platform::HeadlessDesktop;
 using platform::Rect;

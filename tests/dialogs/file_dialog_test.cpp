@@ -3,6 +3,7 @@
 #include "dialogs/file_dialog.hpp"
 
 #include "platform/headless/headless_toolkit.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,10 @@
 namespace cuepad::dialogs {
 namespace {
 
+using cuepad::testing::PrintTo;
+using cuepad::testing::rowName;
+
 using namespace std::string_view_literals;
-
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 constexpr std::string_view kCopyName = "album-\xB8\xB1\xB1\xBE.cue";  // album-副本.cue
 

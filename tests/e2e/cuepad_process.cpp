@@ -6,6 +6,17 @@
 #include <vector>
 
 namespace cuepad::e2e {
+
+std::wstring cuepadOfThisBuild() {
+    std::vector<wchar_t> path(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::wstring folder(path.data(), length);
+    folder.erase(folder.find_last_of(L'\\') + 1);
+    const std::wstring joined = folder + L"..\\..\\src\\app\\cuepad.exe";
+    const DWORD full = GetFullPathNameW(joined.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+    return std::wstring(path.data(), full);
+}
+
 namespace {
 
 constexpr std::string_view kSettingsFileName = "\\\xC5\xE4\xD6\xC3.ini";  // \配置.ini

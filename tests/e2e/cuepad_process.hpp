@@ -17,6 +17,10 @@ std::optional<std::string> readBytes(const std::wstring& path);
 // Writes `bytes` as the whole file; false when it cannot.
 bool writeBytes(const std::wstring& path, std::string_view bytes);
 
+// The cuepad.exe of the same build as the running driver (build/windows/src/app/cuepad.exe when
+// the driver is build/windows/tests/e2e/*.exe), for drivers started without an exe path.
+std::wstring cuepadOfThisBuild();
+
 class TestFolder {
 public:
     explicit TestFolder(const std::wstring& cuepadExe);

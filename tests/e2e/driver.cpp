@@ -166,16 +166,6 @@ void outOfRangeStart(CheckReport& report, const TestFolder& folder, const Screen
     checkClosed(report, "WM_CLOSE ends the third run, also with the About window open", run);
 }
 
-std::wstring besideThisProgram(const wchar_t* relative) {
-    std::vector<wchar_t> path(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::wstring folder(path.data(), length);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    const std::wstring joined = folder + relative;
-    const DWORD full = GetFullPathNameW(joined.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
-    return std::wstring(path.data(), full);
-}
-
 Options parseOptions(int argc, wchar_t** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -186,7 +176,7 @@ Options parseOptions(int argc, wchar_t** argv) {
             options.cuepadExe = arg;
         }
     }
-    if (options.cuepadExe.empty()) options.cuepadExe = besideThisProgram(L"..\\..\\src\\app\\cuepad.exe");
+    if (options.cuepadExe.empty()) options.cuepadExe = cuepadOfThisBuild();
     return options;
 }
 

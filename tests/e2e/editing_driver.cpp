@@ -216,14 +216,6 @@ int writeSheets(const std::wstring& folder, CheckReport& report) {
     return ok ? 0 : 1;
 }
 
-std::wstring besideThisProgram(const wchar_t* relative) {
-    std::vector<wchar_t> path(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::wstring folder(path.data(), length);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + relative;
-}
-
 void runScenario(CheckReport& report, const std::wstring& cuepadExe, const std::wstring& folder) {
     const std::optional<std::string> expected = readBytes(folder + L"\\edited-expected.cue");
     const std::optional<std::string> expected99 = readBytes(folder + L"\\t99-expected.cue");
@@ -265,7 +257,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     if (writeOnly) return writeSheets(folder, report);
-    if (cuepadExe.empty()) cuepadExe = besideThisProgram(L"..\\..\\src\\app\\cuepad.exe");
+    if (cuepadExe.empty()) cuepadExe = cuepadOfThisBuild();
     runScenario(report, cuepadExe, folder);
     report.printSummary();
     return report.failed() == 0 ? 0 : 1;

@@ -2,6 +2,7 @@
 // character tables it looks characters up in.
 #include "files/chinese_conversion.hpp"
 #include "files/chinese_tables.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +17,10 @@
 namespace cuepad {
 namespace {
 
+using cuepad::testing::PrintTo;
+using cuepad::testing::rowName;
+
 using Conversion = std::string (*)(std::string_view);
-
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string caseName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// Rows print as their names instead of as raw bytes.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 std::string hexCode(unsigned code) {
     char buffer[8];
@@ -73,15 +64,15 @@ const TitlePair kTitles[] = {
      "\xCC\xEC\xCC\xEC\xB6\xBC\xCF\xEB\x8A\x85"},  // 天天都想妳
 };
 
-class TitleConversionTest : public testing::TestWithParam<TitlePair> {};
+class TitleConversionTest : public ::testing::TestWithParam<TitlePair> {};
 
 TEST_P(TitleConversionTest, ConvertsBothWays) {
     EXPECT_EQ(toSimplified(GetParam().traditional), GetParam().simplified);
     EXPECT_EQ(toTraditional(GetParam().simplified), GetParam().traditional);
 }
 
-INSTANTIATE_TEST_SUITE_P(RealTitles, TitleConversionTest, testing::ValuesIn(kTitles),
-                         caseName<TitlePair>);
+INSTANTIATE_TEST_SUITE_P(RealTitles, TitleConversionTest, ::testing::ValuesIn(kTitles),
+                         rowName<TitlePair>);
 
 // Conversions that show the mapping rule or the treatment of odd texts.
 struct OneWayCase {
@@ -117,14 +108,14 @@ const OneWayCase kOneWayCases[] = {
     {"EmptyText", toTraditional, "", ""},
 };
 
-class OneWayConversionTest : public testing::TestWithParam<OneWayCase> {};
+class OneWayConversionTest : public ::testing::TestWithParam<OneWayCase> {};
 
 TEST_P(OneWayConversionTest, GivesExpectedBytes) {
     EXPECT_EQ(GetParam().convert(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, OneWayConversionTest, testing::ValuesIn(kOneWayCases),
-                         caseName<OneWayCase>);
+INSTANTIATE_TEST_SUITE_P(Rules, OneWayConversionTest, ::testing::ValuesIn(kOneWayCases),
+                         rowName<OneWayCase>);
 
 constexpr std::string_view kTraditionalSheet =
     "REM GENRE Pop\r\n"
@@ -172,7 +163,7 @@ const Direction kDirections[] = {
     {"Traditional", toTraditional, traditionalPairs},
 };
 
-class DirectionTest : public testing::TestWithParam<Direction> {};
+class DirectionTest : public ::testing::TestWithParam<Direction> {};
 
 // Every two-byte code, well-formed or not, each followed by an ASCII byte (all 128 in turn):
 // the codes in the table become their counterparts, every other byte stays where it was.
@@ -227,8 +218,8 @@ TEST_P(DirectionTest, TableHoldsOnlyTwoByteCharactersThatChange) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothTables, DirectionTest, testing::ValuesIn(kDirections),
-                         caseName<Direction>);
+INSTANTIATE_TEST_SUITE_P(BothTables, DirectionTest, ::testing::ValuesIn(kDirections),
+                         rowName<Direction>);
 
 }  // namespace
 }  // namespace cuepad

@@ -10,6 +10,7 @@
 #include "files/sheet_saver.hpp"
 #include "files/strings.hpp"
 #include "platform/headless/headless_system.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,7 @@
 namespace cuepad {
 namespace {
 
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
+using cuepad::testing::rowName;
 
 using platform::HeadlessSystem;
 using test::crlfLines;
@@ -83,7 +80,7 @@ std::string smallSheetSaved(std::string_view performer, std::string_view title) 
                       quoted("    PERFORMER", kUnknownPerformer), "    INDEX 01 00:00:00"});
 }
 
-class CuetoolTest : public testing::Test {
+class CuetoolTest : public ::testing::Test {
 protected:
     void SetUp() override {
         system.addFile(kAlbum, albumSheet());
@@ -145,7 +142,7 @@ const EditorRow kEditorRows[] = {
     {"Utf8Traditional", kUtf8, {"--traditional"}, OpenMode::ToTraditional},
 };
 
-class SaveLikeTheEditorTest : public CuetoolTest, public testing::WithParamInterface<EditorRow> {};
+class SaveLikeTheEditorTest : public CuetoolTest, public ::testing::WithParamInterface<EditorRow> {};
 
 TEST_P(SaveLikeTheEditorTest, GivesTheSameBytes) {
     const EditorRow& row = GetParam();
@@ -163,7 +160,7 @@ TEST_P(SaveLikeTheEditorTest, GivesTheSameBytes) {
     EXPECT_EQ(system.standardOutput, system.files.at(document.savePath));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, SaveLikeTheEditorTest, testing::ValuesIn(kEditorRows), rowName<EditorRow>);
+INSTANTIATE_TEST_SUITE_P(Sheets, SaveLikeTheEditorTest, ::testing::ValuesIn(kEditorRows), rowName<EditorRow>);
 
 // The editor refuses to save a sheet without an image file name; so does `save`, while
 // `rewrite` has no such rule.
@@ -180,7 +177,7 @@ const NoImageRow kNoImageRows[] = {
     {"EmptyName", "FILE \"\" WAVE\r\n  TRACK 01 AUDIO"},
 };
 
-class SaveWithoutImageNameTest : public CuetoolTest, public testing::WithParamInterface<NoImageRow> {};
+class SaveWithoutImageNameTest : public CuetoolTest, public ::testing::WithParamInterface<NoImageRow> {};
 
 TEST_P(SaveWithoutImageNameTest, IsRefused) {
     system.addFile("D:\\cd\\noimage.cue", GetParam().sheet);
@@ -190,7 +187,7 @@ TEST_P(SaveWithoutImageNameTest, IsRefused) {
     EXPECT_EQ(run({"rewrite", "D:\\cd\\noimage.cue"}), cuetool::kSuccess);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, SaveWithoutImageNameTest, testing::ValuesIn(kNoImageRows),
+INSTANTIATE_TEST_SUITE_P(Sheets, SaveWithoutImageNameTest, ::testing::ValuesIn(kNoImageRows),
                          rowName<NoImageRow>);
 
 TEST_F(CuetoolTest, ConvertPrintsTheConvertedText) {
@@ -275,7 +272,7 @@ const RefusalRow kRefusalRows[] = {
     {"ConvertJunkToFile", {"convert", kJunk, "--simplified", "-o", "D:\\cd\\out.cue"}, true},
 };
 
-class CuetoolRefusalTest : public CuetoolTest, public testing::WithParamInterface<RefusalRow> {};
+class CuetoolRefusalTest : public CuetoolTest, public ::testing::WithParamInterface<RefusalRow> {};
 
 TEST_P(CuetoolRefusalTest, ExitsWithOneAndPrintsNothing) {
     const auto filesBefore = system.files;
@@ -289,7 +286,7 @@ TEST_P(CuetoolRefusalTest, ExitsWithOneAndPrintsNothing) {
     EXPECT_TRUE(system.messages.empty()) << "a console program shows no message box";
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, CuetoolRefusalTest, testing::ValuesIn(kRefusalRows), rowName<RefusalRow>);
+INSTANTIATE_TEST_SUITE_P(Commands, CuetoolRefusalTest, ::testing::ValuesIn(kRefusalRows), rowName<RefusalRow>);
 
 TEST_F(CuetoolTest, SheetOverTheSizeLimitIsRefused) {
     std::string huge = "  TRACK 01 AUDIO\r\n    REM ";
@@ -328,7 +325,7 @@ const UsageRow kUsageRows[] = {
     {"HelpWithMore", {"--help", kAlbum}},
 };
 
-class CuetoolUsageTest : public CuetoolTest, public testing::WithParamInterface<UsageRow> {};
+class CuetoolUsageTest : public CuetoolTest, public ::testing::WithParamInterface<UsageRow> {};
 
 TEST_P(CuetoolUsageTest, ExitsWithTwo) {
     const auto filesBefore = system.files;
@@ -338,7 +335,7 @@ TEST_P(CuetoolUsageTest, ExitsWithTwo) {
     EXPECT_EQ(system.files, filesBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CuetoolUsageTest, testing::ValuesIn(kUsageRows), rowName<UsageRow>);
+INSTANTIATE_TEST_SUITE_P(Arguments, CuetoolUsageTest, ::testing::ValuesIn(kUsageRows), rowName<UsageRow>);
 
 TEST_F(CuetoolTest, HelpGoesToStandardOutput) {
     EXPECT_EQ(run({"--help"}), cuetool::kSuccess);

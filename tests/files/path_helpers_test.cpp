@@ -2,6 +2,7 @@
 // the extension runs from the file name's last dot, and a two-byte character whose second byte
 // is 0x5C (a backslash byte) never splits a path.
 #include "files/path_helpers.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,7 @@
 namespace cuepad {
 namespace {
 
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
+using cuepad::testing::rowName;
 
 // Characters that trip a byte-wise search: the second byte of 運, 錦 and 誠 is 0x5C, and 斑 ends
 // in 0xDF, a lead-byte value, so a real backslash after it looks like a trail byte to a search
@@ -49,7 +46,7 @@ const SplitRow kSplitRows[] = {
     {"BackslashAfterLeadByteValue", "D:\\" BAN "\\a.cue", "D:\\" BAN "\\", "a.cue"},
 };
 
-class SplitPathTest : public testing::TestWithParam<SplitRow> {};
+class SplitPathTest : public ::testing::TestWithParam<SplitRow> {};
 
 TEST_P(SplitPathTest, GivesFolderAndFileName) {
     const SplitPath parts = splitPath(GetParam().path);
@@ -63,7 +60,7 @@ TEST_P(SplitPathTest, PathPartAgrees) {
     EXPECT_EQ(pathPart(GetParam().path, 1), GetParam().fileName);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, SplitPathTest, testing::ValuesIn(kSplitRows), rowName<SplitRow>);
+INSTANTIATE_TEST_SUITE_P(Paths, SplitPathTest, ::testing::ValuesIn(kSplitRows), rowName<SplitRow>);
 
 TEST(PathPartTest, OtherModesGiveNothing) {
     for (const int mode : {-1, 2, 3}) {
@@ -97,7 +94,7 @@ const ExtensionRow kExtensionRows[] = {
     {"ExtensionEndingInBackslashByte", "D:\\cd\\a." YUN, "D:\\cd\\a", YUN, "." YUN},
 };
 
-class SplitExtensionTest : public testing::TestWithParam<ExtensionRow> {};
+class SplitExtensionTest : public ::testing::TestWithParam<ExtensionRow> {};
 
 TEST_P(SplitExtensionTest, ModesGiveNameAndExtension) {
     EXPECT_EQ(splitExtension(GetParam().fileName, 0), GetParam().withoutExtension);
@@ -105,7 +102,7 @@ TEST_P(SplitExtensionTest, ModesGiveNameAndExtension) {
     EXPECT_EQ(splitExtension(GetParam().fileName, 2), GetParam().withDot);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, SplitExtensionTest, testing::ValuesIn(kExtensionRows), rowName<ExtensionRow>);
+INSTANTIATE_TEST_SUITE_P(Names, SplitExtensionTest, ::testing::ValuesIn(kExtensionRows), rowName<ExtensionRow>);
 
 TEST(SplitExtensionModeTest, OtherModesGiveNothing) {
     for (const int mode : {-1, 3, 4}) {

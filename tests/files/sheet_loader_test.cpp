@@ -9,6 +9,7 @@
 #include "files/sheet_loader.hpp"
 #include "files/strings.hpp"
 #include "platform/headless/headless_system.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,7 @@
 namespace cuepad {
 namespace {
 
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
+using cuepad::testing::rowName;
 
 using namespace std::string_literals;
 using platform::HeadlessSystem;
@@ -79,11 +76,11 @@ DocumentState stateOf(const Document& document) {
 }
 
 void PrintTo(const DocumentState& state, std::ostream* out) {
-    *out << "{header " << testing::PrintToString(state.header) << ", " << state.tracks.size()
-         << " tracks, savePath " << testing::PrintToString(state.savePath) << "}";
+    *out << "{header " << ::testing::PrintToString(state.header) << ", " << state.tracks.size()
+         << " tracks, savePath " << ::testing::PrintToString(state.savePath) << "}";
 }
 
-class SheetLoaderTest : public testing::Test {
+class SheetLoaderTest : public ::testing::Test {
 protected:
     bool load(const std::string& path) { return loadSheet(document, system, path); }
 
@@ -151,7 +148,7 @@ const SavePathRow kSavePathRows[] = {
     {"ExtensionEndsInBackslashByte", "D:\\cd\\a.\xE5\x5C", "D:\\cd\\a"},                  // a.錦
 };
 
-class SavePathTest : public testing::TestWithParam<SavePathRow> {};
+class SavePathTest : public ::testing::TestWithParam<SavePathRow> {};
 
 TEST_P(SavePathTest, IsTheCopyBesideTheOpenedFile) {
     HeadlessSystem system;
@@ -162,7 +159,7 @@ TEST_P(SavePathTest, IsTheCopyBesideTheOpenedFile) {
     EXPECT_EQ(document.savePath, str(GetParam().savePathBeforeSuffix) + str(strings::kCopySuffix));
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, SavePathTest, testing::ValuesIn(kSavePathRows), rowName<SavePathRow>);
+INSTANTIATE_TEST_SUITE_P(Paths, SavePathTest, ::testing::ValuesIn(kSavePathRows), rowName<SavePathRow>);
 
 // Files that must be refused, each after a good sheet was loaded from D:\cd\album.cue.
 struct RefusalRow {
@@ -190,7 +187,7 @@ const RefusalRow kRefusalRows[] = {
     {"FirstTrackNumberedTwo", "D:\\cd\\two.cue", "TRACK 02 AUDIO"},
 };
 
-class RefusalTest : public testing::TestWithParam<RefusalRow> {};
+class RefusalTest : public ::testing::TestWithParam<RefusalRow> {};
 
 TEST_P(RefusalTest, ShowsTheMessageOnceAndKeepsThePreviousSheet) {
     HeadlessSystem system;
@@ -209,7 +206,7 @@ TEST_P(RefusalTest, ShowsTheMessageOnceAndKeepsThePreviousSheet) {
     EXPECT_EQ(stateOf(document), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RefusalTest, testing::ValuesIn(kRefusalRows), rowName<RefusalRow>);
+INSTANTIATE_TEST_SUITE_P(Files, RefusalTest, ::testing::ValuesIn(kRefusalRows), rowName<RefusalRow>);
 
 TEST_F(SheetLoaderTest, TextEndsAtTheFirstZeroByte) {
     const std::string before = crlfLines({"TITLE \"x\"", "  TRACK 01 AUDIO", "    INDEX 01 00:00:00"});
@@ -266,7 +263,7 @@ const ModeRow kModeRows[] = {
     {"SimplifiedStaysSimplified", OpenMode::ToSimplified, kZhangGbk, kWenbieGbk, kZhangGbk, kWenbieGbk},
 };
 
-class OpenModeTest : public testing::TestWithParam<ModeRow> {};
+class OpenModeTest : public ::testing::TestWithParam<ModeRow> {};
 
 TEST_P(OpenModeTest, ConvertsHeaderAndTracksButNotTheFile) {
     HeadlessSystem system;
@@ -286,7 +283,7 @@ TEST_P(OpenModeTest, ConvertsHeaderAndTracksButNotTheFile) {
     EXPECT_EQ(system.files.at("a.cue"), sheet);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, OpenModeTest, testing::ValuesIn(kModeRows), rowName<ModeRow>);
+INSTANTIATE_TEST_SUITE_P(Modes, OpenModeTest, ::testing::ValuesIn(kModeRows), rowName<ModeRow>);
 
 // What reading makes of a file's bytes, before the open mode (which is AsRead here).
 struct EncodingRow {
@@ -325,7 +322,7 @@ const EncodingRow kEncodingRows[] = {
     {"MarkThenZeroByte", kMark + std::string(1, '\0') + "TRACK 01 AUDIO", ""},
 };
 
-class SheetEncodingTest : public testing::TestWithParam<EncodingRow> {};
+class SheetEncodingTest : public ::testing::TestWithParam<EncodingRow> {};
 
 TEST_P(SheetEncodingTest, GivesCodePage936Text) {
     HeadlessSystem system;
@@ -333,7 +330,7 @@ TEST_P(SheetEncodingTest, GivesCodePage936Text) {
     EXPECT_EQ(readSheetText(system, "a.cue", OpenMode::AsRead), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SheetEncodingTest, testing::ValuesIn(kEncodingRows), rowName<EncodingRow>);
+INSTANTIATE_TEST_SUITE_P(Files, SheetEncodingTest, ::testing::ValuesIn(kEncodingRows), rowName<EncodingRow>);
 
 // Without the conversion the mark would glue itself to the first keyword.
 TEST_F(SheetLoaderTest, MarkedUtf8SheetKeepsItsFirstKeyword) {
@@ -391,11 +388,11 @@ const Utf8Row kUtf8Rows[] = {
     {"Gbk", "\xD5\xC5\xD1\xA7\xD3\xD1", false},  // 张学友 in code page 936
 };
 
-class StrictUtf8Test : public testing::TestWithParam<Utf8Row> {};
+class StrictUtf8Test : public ::testing::TestWithParam<Utf8Row> {};
 
 TEST_P(StrictUtf8Test, Decides) { EXPECT_EQ(isStrictUtf8(GetParam().bytes), GetParam().strict); }
 
-INSTANTIATE_TEST_SUITE_P(Texts, StrictUtf8Test, testing::ValuesIn(kUtf8Rows), rowName<Utf8Row>);
+INSTANTIATE_TEST_SUITE_P(Texts, StrictUtf8Test, ::testing::ValuesIn(kUtf8Rows), rowName<Utf8Row>);
 
 }  // namespace
 }  // namespace cuepad

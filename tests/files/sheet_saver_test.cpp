@@ -9,6 +9,7 @@
 #include "files/sheet_saver.hpp"
 #include "files/strings.hpp"
 #include "platform/headless/headless_system.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,7 @@
 namespace cuepad {
 namespace {
 
-// Names each instance of a parameterised test after its row.
-template <typename Row>
-std::string rowName(const testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
+using cuepad::testing::rowName;
 
 using platform::HeadlessSystem;
 using test::kUnknownPerformer;
@@ -93,7 +90,7 @@ const CommentRow kCommentRows[] = {
     {"ChineseValue", {"REM COMMENT " + str(kWenbieGbk)}, {"REM COMMENT " + str(kWenbieGbk)}},
 };
 
-class CommentFilterTest : public testing::TestWithParam<CommentRow> {};
+class CommentFilterTest : public ::testing::TestWithParam<CommentRow> {};
 
 TEST_P(CommentFilterTest, KeepsRemItems) {
     AlbumBoxTexts boxes;
@@ -118,10 +115,10 @@ TEST_P(CommentFilterTest, KeepsRemItems) {
     EXPECT_EQ(assembleSheetText(boxes, GetParam().items, tracks), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, CommentFilterTest, testing::ValuesIn(kCommentRows), rowName<CommentRow>);
+INSTANTIATE_TEST_SUITE_P(Items, CommentFilterTest, ::testing::ValuesIn(kCommentRows), rowName<CommentRow>);
 
 // A document opened from D:\cd\album.cue whose copy beside it was saved before.
-class WriteSheetTest : public testing::Test {
+class WriteSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         system.addFile("D:\\cd\\album.cue", "the opened sheet");
@@ -193,7 +190,7 @@ const FaultRow kFaultRows[] = {
     {"EmptySavePath", [](HeadlessSystem&, Document& d) { d.savePath.clear(); }},
 };
 
-class WriteFailureTest : public WriteSheetTest, public testing::WithParamInterface<FaultRow> {};
+class WriteFailureTest : public WriteSheetTest, public ::testing::WithParamInterface<FaultRow> {};
 
 TEST_P(WriteFailureTest, ShowsTheMessageOnceAndLosesNothing) {
     GetParam().arrange(system, document);
@@ -211,7 +208,7 @@ TEST_P(WriteFailureTest, ShowsTheMessageOnceAndLosesNothing) {
     EXPECT_EQ(document.documentTracks[0].performer, kUnknownPerformer);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, WriteFailureTest, testing::ValuesIn(kFaultRows), rowName<FaultRow>);
+INSTANTIATE_TEST_SUITE_P(Faults, WriteFailureTest, ::testing::ValuesIn(kFaultRows), rowName<FaultRow>);
 
 // A failed save leaves the next one free to succeed: no stale state in between.
 TEST_F(WriteSheetTest, SaveAfterAFailureSucceeds) {

@@ -3,6 +3,7 @@
 // the links, and always-on-top coming back at closing.
 #include "main_window_fixture.hpp"
 
+#include "engine/text.hpp"
 #include "ui/about_window.hpp"
 #include "ui/project_info.hpp"
 
@@ -17,16 +18,6 @@ using platform::HeadlessWindow;
 
 constexpr std::string_view kAboutCaption = "\xB9\xD8\xD3\xDA";  // 关于
 constexpr Colour kGlassBlue = 0xFF0000;
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 class AboutWindowTest : public MainWindowTest {
 protected:
@@ -107,7 +98,7 @@ void AboutWindowTest::checkForm(HeadlessWindow& about) {
 }
 
 TEST_F(AboutWindowTest, TheTextHasSixteenLinesWithTheProjectsContactAndName) {
-    const std::vector<std::string> lines = splitLines(ui::aboutText());
+    const std::vector<std::string> lines = splitText(ui::aboutText(), "\r\n");
     ASSERT_EQ(lines.size(), 16u);
     for (std::size_t blank : {0u, 2u, 6u, 8u, 10u, 12u, 14u}) EXPECT_EQ(lines[blank], "") << "line " << blank + 1;
     EXPECT_EQ(lines[1].substr(0, 10), "\xD5\xE2\xCA\xC7\xD2\xBB\xB8\xF6\xD4\xDA");  // 这是一个在

@@ -2,22 +2,14 @@
 // beside it, a double click edits an item, and the input box gives the text for a change or a
 // new item; deleting never asks.
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 #include <optional>
 
 namespace cuepad::testing {
 namespace {
 
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using cuepad::testing::PrintTo;
 
 constexpr std::string_view kListName = "\xC1\xD0\xB1\xED\xBF\xF2\xD7\xA2\xCA\xCD";  // 列表框注释
 constexpr std::string_view kMenuName = "\xCA\xFD\xBE\xDD\xB2\xCB\xB5\xA5";  // 数据菜单

@@ -1,24 +1,16 @@
 // Choosing the image file with ChooseImageButton: an open dialog for any file that starts in the
 // sheet's folder, and only the chosen file's name, without its folder, in ImageFileBox.
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 #include <optional>
 
 namespace cuepad::testing {
 namespace {
 
+using cuepad::testing::PrintTo;
+
 using namespace std::string_view_literals;
-
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 #define YUN "\xDF\x5C"  // 運, whose second byte is a backslash byte
 

@@ -4,25 +4,16 @@
 #include "main_window_fixture.hpp"
 
 #include "files/strings.hpp"
+#include "table_rows.hpp"
 
 #include <functional>
 
 namespace cuepad::testing {
 namespace {
 
+using cuepad::testing::PrintTo;
+
 using namespace std::string_view_literals;
-
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 constexpr int kKeyUp = 0x26;
 constexpr int kKeyDown = 0x28;

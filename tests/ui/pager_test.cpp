@@ -2,23 +2,14 @@
 // track boxes, Ctrl+A, typing into a row, blank rows, tracks that share a TRACK line, and the
 // order in which a page is written (each box write runs its store handler at once).
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 #include <functional>
 
 namespace cuepad::testing {
 namespace {
 
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using cuepad::testing::PrintTo;
 
 constexpr int kKeyA = 65;
 constexpr int kKeyB = 66;

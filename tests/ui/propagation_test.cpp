@@ -1,21 +1,12 @@
 // Giving every track the album performer: ApplyAllCheck and the label over its caption, the copy
 // on every change of AlbumPerformerBox while the box is checked, and paging back to track 1.
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 namespace cuepad::testing {
 namespace {
 
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using cuepad::testing::PrintTo;
 
 class PropagationTest : public MainWindowTest {
 protected:

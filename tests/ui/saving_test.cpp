@@ -2,6 +2,7 @@
 // path that then stays the target; the missing image name, failed writes, the comment items that
 // reach the sheet and the track defaults the writer leaves in the document.
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -9,19 +10,9 @@
 namespace cuepad::testing {
 namespace {
 
+using cuepad::testing::PrintTo;
+
 using namespace std::string_view_literals;
-
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// A failing row prints as its name.
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 #define YUN "\xDF\x5C"  // 運, whose second byte is a backslash byte
 

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window: its first state, fonts, the settings file, and
 // the always-on-top option.
 #include "main_window_fixture.hpp"
+#include "table_rows.hpp"
 
 #include "ui/settings.hpp"
 #include "ui/strings.hpp"
@@ -97,9 +98,7 @@ TEST_P(SettingsTest, StartsInTheStoredScheme) {
     EXPECT_TRUE(system.messages.empty());
 }
 
-std::string rowName(const ::testing::TestParamInfo<SettingsRow>& row) { return row.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Files, SettingsTest, ::testing::ValuesIn(kSettingsRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Files, SettingsTest, ::testing::ValuesIn(kSettingsRows), rowName<SettingsRow>);
 
 TEST_F(MainWindowTest, ClosingWritesTheSchemeAndTheNextStartUsesIt) {
     start();

@@ -3,6 +3,7 @@
 // window styles, places and fonts at the screen's DPI, and the message loop's keyboard handling.
 #include "platform/win32/user_simulator.hpp"
 #include "platform/win32/win32_toolkit.hpp"
+#include "table_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 namespace cuepad::win32 {
 namespace {
 
+using cuepad::testing::rowName;
+
 using platform::BorderStyle;
 using platform::Colour;
 using platform::kDefaultColour;
@@ -24,11 +27,6 @@ using platform::kDefaultColour;
 #define WEI_RUAN_YA_HEI "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA"  // 微软雅黑
 
 constexpr wchar_t kCaption[] = L"cuepad win32 toolkit test";
-
-template <class Row>
-std::string rowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
 
 // The program declares itself DPI-aware before it makes any window; so does every test here.
 struct DpiAware {

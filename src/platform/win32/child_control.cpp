@@ -66,8 +66,56 @@ void ChildControl::createSystemControl(const wchar_t* windowClass, DWORD style, 
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildControl::subclassProc)));
 }
 
+void ChildControl::registerOwnClass(HINSTANCE instance, const wchar_t* windowClass, const wchar_t* cursor) {
+    WNDCLASSEXW ownClass{};
+    ownClass.cbSize = sizeof ownClass;
+    ownClass.lpfnWndProc = ownClassProc;  // no CS_DBLCLKS: a quick second press is a press too
+    ownClass.hInstance = instance;
+    ownClass.hCursor = LoadCursorW(nullptr, cursor);
+    ownClass.lpszClassName = windowClass;
+    RegisterClassExW(&ownClass);
+}
+
 void ChildControl::createOwnControl(const wchar_t* windowClass, DWORD style, const std::wstring& text, int id) {
     createChild(windowClass, style, text, id, this);
+}
+
+LRESULT CALLBACK ChildControl::ownClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        static_cast<ChildControl*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams)->adopt(hwnd);
+    }
+    ChildControl* control = fromHwnd(hwnd);
+    if (control == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        control->detach();
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return control->ownMessage(message, wParam, lParam);
+}
+
+LRESULT ChildControl::ownMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void ChildControl::paintCaption(const std::string& caption, HFONT captionFont, COLORREF textColour, UINT alignment) {
+    PAINTSTRUCT paintStruct;
+    const HDC dc = BeginPaint(hwnd_, &paintStruct);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, colours(dc));
+    SetTextColor(dc, textColour);
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ oldFont = SelectObject(dc, captionFont);
+    const std::wstring text = toWide(caption);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
+              alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    if (GetFocus() == hwnd_) {
+        RECT inner = client;
+        InflateRect(&inner, -2, -2);
+        DrawFocusRect(dc, &inner);
+    }
+    EndPaint(hwnd_, &paintStruct);
 }
 
 void ChildControl::adopt(HWND hwnd) {

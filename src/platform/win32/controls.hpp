@@ -133,8 +133,15 @@ public:
 protected:
     // Creates a child of a system class (EDIT, LISTBOX, BUTTON) and subclasses it.
     void createSystemControl(const wchar_t* windowClass, DWORD style, const std::wstring& text, int id);
-    // Creates a child of the program's own class; its window procedure calls `adopt` at WM_NCCREATE.
+    // A window class of the program's own, whose messages go to `ownMessage` of its control.
+    static void registerOwnClass(HINSTANCE instance, const wchar_t* windowClass, const wchar_t* cursor);
+    // Creates a child of such a class.
     void createOwnControl(const wchar_t* windowClass, DWORD style, const std::wstring& text, int id);
+    // A message to a child of the program's own class; the default is the system's handling.
+    virtual LRESULT ownMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Paints an own-class child: its background, then `caption` on one line, vertically centred,
+    // aligned by `alignment` (DT_LEFT or DT_CENTER), with a focus rectangle when it has the focus.
+    void paintCaption(const std::string& caption, HFONT captionFont, COLORREF textColour, UINT alignment);
     void adopt(HWND hwnd);
     // A message to a subclassed system control, after the mouse-move check and before its own
     // window procedure, which the default passes it on to.
@@ -159,6 +166,7 @@ protected:
 private:
     HWND createChild(const wchar_t* windowClass, DWORD style, const std::wstring& text, int id, void* creationData);
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ownClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void rebuildFont();
 
     SharedState state_;
@@ -214,10 +222,8 @@ public:
     static void registerClass(HINSTANCE instance);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ownMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool keyWanted(LPARAM lParam) const;
-    void paint();
     bool setCursor(LPARAM lParam);
     void leftButtonDown();
 
@@ -245,9 +251,7 @@ public:
     static void registerClass(HINSTANCE instance);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void paint();
+    LRESULT ownMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void pointerEntered();
     void pressed();
 

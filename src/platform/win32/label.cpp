@@ -17,15 +17,7 @@ Win32Label::Win32Label(SharedState state, HWND parent, std::string_view formName
                        std::string_view caption)
     : Win32Control(std::move(state), parent, formName, place), caption_(caption) {}
 
-void Win32Label::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;  // no CS_DBLCLKS: a quick second press is a press too
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kLabelClass;
-    RegisterClassExW(&windowClass);
-}
+void Win32Label::registerClass(HINSTANCE instance) { registerOwnClass(instance, kLabelClass, IDC_ARROW); }
 
 void Win32Label::create(int id) { createOwnControl(kLabelClass, 0, toWide(caption_), id); }
 
@@ -42,21 +34,11 @@ void Win32Label::setHandPointer(bool hand) {
     SetWindowLongPtrW(hwnd(), GWL_STYLE, hand ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
 }
 
-LRESULT CALLBACK Win32Label::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        static_cast<Win32Label*>(static_cast<ChildControl*>(creation->lpCreateParams))->adopt(hwnd);
-    }
-    ChildControl* control = fromHwnd(hwnd);
-    if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return static_cast<Win32Label*>(control)->handle(message, wParam, lParam);
-}
-
-LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND self = hwnd();
+LRESULT Win32Label::ownMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
-        paint();
+        // In the label's own text colour also while disabled: the program chooses that colour.
+        paintCaption(caption_, shownFont_ ? shownFont_ : font(), screenColour(text_), DT_LEFT);
         return 0;
     case WM_ERASEBKGND:
         return 1;  // painted with the caption, so it does not flicker
@@ -85,13 +67,10 @@ LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(shownFont_);
-    case WM_NCDESTROY:
-        detach();
-        break;
     default:
         break;
     }
-    return DefWindowProcW(self, message, wParam, lParam);
+    return ChildControl::ownMessage(message, wParam, lParam);
 }
 
 void Win32Label::setCaption(std::string_view caption) {
@@ -99,28 +78,6 @@ void Win32Label::setCaption(std::string_view caption) {
     // The window text too, so testers and accessibility tools read what is shown.
     if (hwnd()) SetWindowTextW(hwnd(), toWide(caption_).c_str());
     redraw();
-}
-
-// Background, then the caption left aligned and vertically centred, in the label's own text
-// colour also while disabled: the program chooses the disabled colour itself.
-void Win32Label::paint() {
-    PAINTSTRUCT paintStruct;
-    const HDC dc = BeginPaint(hwnd(), &paintStruct);
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    FillRect(dc, &client, colours(dc));
-    SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ oldFont = SelectObject(dc, shownFont_ ? shownFont_ : font());
-    const std::wstring text = toWide(caption_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    if (GetFocus() == hwnd()) {
-        RECT inner = client;
-        InflateRect(&inner, -2, -2);
-        DrawFocusRect(dc, &inner);
-    }
-    EndPaint(hwnd(), &paintStruct);
 }
 
 // The dialog manager of the message loop would turn Enter into a command for the window.

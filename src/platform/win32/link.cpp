@@ -27,33 +27,14 @@ Win32Link::Win32Link(SharedState state, HWND parent, std::string_view formName, 
                      std::string_view caption, std::string_view address)
     : Win32Control(std::move(state), parent, formName, place), caption_(caption), address_(address) {}
 
-void Win32Link::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_HAND);
-    windowClass.lpszClassName = kLinkClass;
-    RegisterClassExW(&windowClass);
-}
+void Win32Link::registerClass(HINSTANCE instance) { registerOwnClass(instance, kLinkClass, IDC_HAND); }
 
 void Win32Link::create(int id) { createOwnControl(kLinkClass, 0, toWide(caption_), id); }
 
-LRESULT CALLBACK Win32Link::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        static_cast<Win32Link*>(static_cast<ChildControl*>(creation->lpCreateParams))->adopt(hwnd);
-    }
-    ChildControl* control = fromHwnd(hwnd);
-    if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return static_cast<Win32Link*>(control)->handle(message, wParam, lParam);
-}
-
-LRESULT Win32Link::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND self = hwnd();
+LRESULT Win32Link::ownMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
-        paint();
+        paintCaption(caption_, font(), screenColour(hot_ ? hover_ : (visited_ ? visitedColour_ : text_)), DT_CENTER);
         return 0;
     case WM_ERASEBKGND:
         return 1;  // painted with the caption
@@ -68,13 +49,10 @@ LRESULT Win32Link::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         hot_ = false;
         redraw();
         return 0;
-    case WM_NCDESTROY:
-        detach();
-        break;
     default:
         break;
     }
-    return DefWindowProcW(self, message, wParam, lParam);
+    return ChildControl::ownMessage(message, wParam, lParam);
 }
 
 void Win32Link::setHoverColour(platform::Colour colour) {
@@ -103,21 +81,5 @@ void Win32Link::pressed() {
     redraw();
 }
 
-void Win32Link::paint() {
-    PAINTSTRUCT paintStruct;
-    const HDC dc = BeginPaint(hwnd(), &paintStruct);
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    FillRect(dc, &client, colours(dc));
-    const platform::Colour shown = hot_ ? hover_ : (visited_ ? visitedColour_ : text_);
-    SetTextColor(dc, screenColour(shown));
-    SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ oldFont = SelectObject(dc, font());
-    const std::wstring text = toWide(caption_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    EndPaint(hwnd(), &paintStruct);
-}
 
 }  // namespace cuepad::win32
